@@ -1,0 +1,121 @@
+#include "app/appsettings.h"
+
+#include "platform/files.h"
+#include "platform/inifile.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+
+#include <cmath>
+
+namespace {
+
+const QString SettingsSection = QStringLiteral("Application");
+constexpr qint16 DefaultStartingPoints = 30;
+const FixedDecimal DefaultStartingEquipmentWeight = FixedDecimal::FromTenThousandths(39200);
+
+QString TextOrDefault(const QString& value, const QString& fallback)
+{
+    return value == QStringLiteral("0") ? fallback : value;
+}
+
+// A numeric setting that its field cannot hold is refused with a message; its default is used instead.
+QString UnusableValueMessage(const QString& settingsFile, const QString& key, const QString& value,
+                             const QString& problem, const QString& fallback)
+{
+    return QStringLiteral("\"%1\" in %2 is %3, %4. The default %5 is used.")
+        .arg(key, settingsFile, value, problem, fallback);
+}
+
+} // namespace
+
+QString SettingsFilePathFor(const ProgramLocation& location)
+{
+    return JoinPath(location.ExecutableFolder, location.ExecutableBaseName + QStringLiteral(".ini"), location.Style);
+}
+
+QString ResolveFromExecutable(const QString& path, const ProgramLocation& location)
+{
+    return ResolveRelativePath(path, location.ExecutableFolder, location.Style);
+}
+
+SettingsResult SettingsFromValues(const std::function<QString(const QString& key)>& readSetting,
+                                  const ProgramLocation& location)
+{
+    SettingsResult result;
+    AppSettings& s = result.Settings;
+    s.SettingsFilePath = SettingsFilePathFor(location);
+    const QString shownSettingsFile = ToNativePath(s.SettingsFilePath, location.Style);
+
+    s.WeaponsFileIdentifier = TextOrDefault(readSetting(QStringLiteral("Weapons File Identifier")),
+                                            QStringLiteral("InternalName"));
+    s.StartingEquipmentName = TextOrDefault(readSetting(QStringLiteral("Starting Equipment Name")),
+                                            QStringLiteral("Base (Clothing and Shoes/Boots/Knife)"));
+
+    const QString weightText = readSetting(QStringLiteral("Starting Equipment Weight"));
+    const double weight = NumericValue(weightText);
+    if (!FixedDecimal::Fits(weight)) {
+        result.Messages.append(UnusableValueMessage(shownSettingsFile, QStringLiteral("Starting Equipment Weight"),
+                                                    weightText, QStringLiteral("which is too large"),
+                                                    QStringLiteral("3.92")));
+        s.StartingEquipmentWeight = DefaultStartingEquipmentWeight;
+    } else {
+        s.StartingEquipmentWeight = FixedDecimal::FromDouble(weight);
+        if (s.StartingEquipmentWeight == FixedDecimal())
+            s.StartingEquipmentWeight = DefaultStartingEquipmentWeight;
+    }
+
+    s.MedicalSkillName = TextOrDefault(readSetting(QStringLiteral("Medical Skill Name")), QStringLiteral("medicskill"));
+    s.ExplosivesSkillName =
+        TextOrDefault(readSetting(QStringLiteral("Explosives Skill Name")), QStringLiteral("explosivesskill"));
+
+    const QString characterPath =
+        TextOrDefault(readSetting(QStringLiteral("Character Path")), QStringLiteral("\\characters"));
+    s.CharacterPath = ToNativePath(IsFullPath(characterPath, location.Style)
+                                       ? characterPath
+                                       : ResolveFromExecutable(characterPath, location),
+                                   location.Style);
+
+    s.ModelPath = readSetting(QStringLiteral("Model Path"));
+
+    const QString pointsText = readSetting(QStringLiteral("Starting Points"));
+    const std::optional<qint16> points = ToInt16(NumericValue(pointsText));
+    if (!points) {
+        result.Messages.append(UnusableValueMessage(shownSettingsFile, QStringLiteral("Starting Points"), pointsText,
+                                                    QStringLiteral("which is outside the range from -32768 to 32767"),
+                                                    QStringLiteral("30")));
+    }
+    s.StartingPoints = points.value_or(0) == 0 ? DefaultStartingPoints : *points;
+
+    s.WeaponsFileName =
+        TextOrDefault(TrimSpaces(readSetting(QStringLiteral("Weapons File Name"))), QStringLiteral("..\\weapons.csv"));
+    return result;
+}
+
+SettingsResult LoadSettings(const ProgramLocation& location)
+{
+    const QString settingsFile = SettingsFilePathFor(location);
+    QStringList messages;
+    IniFile ini;
+    if (FileExists(settingsFile)) {
+        ini = IniFile::Parse(ReadWholeFile(settingsFile).value_or(QByteArray()));
+    } else {
+        messages.append(ToNativePath(settingsFile, location.Style) + QStringLiteral(" not found. Defaults used."));
+    }
+
+    SettingsResult result = SettingsFromValues(
+        [&ini](const QString& key) { return ini.Value(SettingsSection, key); }, location);
+    result.Messages = messages + result.Messages;
+
+    // The characters folder is made when missing (one level: its parent must exist). A folder that
+    // differs only in case counts as existing.
+    AppSettings& s = result.Settings;
+    if (PathExists(s.CharacterPath))
+        s.CharacterPath = LocatePath(s.CharacterPath);
+    else
+        CreateFolder(s.CharacterPath);
+    if (!PathExists(s.CharacterPath)) {
+        result.Messages.append(s.CharacterPath +
+                               QStringLiteral(" was not found. An attempt to create the path was unsuccessfully made."));
+    }
+    return result;
+}

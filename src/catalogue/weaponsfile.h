@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/appsettings.h"
+#include "catalogue/equipmentcatalogue.h"
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+// A field of a data row that its numeric field cannot hold.
+struct WeaponsFieldError {
+    qsizetype LineNumber = 0; // from 1
+    int Column = 0;           // from 1, in the order of the ending commas
+    QString FieldName;        // the Equipment field of that column
+    QString Text;             // the field as written
+    bool WholeNumber = false; // a 16-bit whole number field, else a decimal one
+};
+
+struct WeaponsFileContent {
+    QList<Equipment> Items;
+    std::optional<WeaponsFieldError> Error; // when set, Items is incomplete and must not be used
+};
+
+// Reads the text of a weapons file. A line that holds identifier (case-sensitive) is a header row that
+// names the columns; every other line, the empty one included, is a data row that adds one record.
+// Fields are ended by commas; the text after the last comma of a line is ignored.
+WeaponsFileContent ReadWeaponsFile(QStringView text, const QString& identifier);
+
+// The weapons file path: the setting resolved against the executable's folder unless it holds ":".
+QString WeaponsFilePath(const QString& weaponsFileName, const ProgramLocation& location);
+
+struct WeaponsFileLoad {
+    EquipmentCatalogue Catalogue;
+    QString FailureMessage; // empty on success; otherwise the program must not run
+};
+
+// Reads the weapons file named by the settings into the catalogue. Fails with the missing-file message
+// when it cannot be opened and with a message naming the line, column and text of a bad number.
+WeaponsFileLoad LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location);
+
+QString MissingWeaponsFileMessage(const QString& path);
+QString BadWeaponsFieldMessage(const QString& path, const WeaponsFieldError& error);

@@ -1,0 +1,103 @@
+#include "platform/files.h"
+
+#include "platform/paths.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+
+#ifndef Q_OS_WIN
+// The entry of folder whose name equals name without regard to case, preferring the first in ordinal
+// order when several do; empty when there is none.
+QString EntryIgnoringCase(const QString& folder, const QString& name)
+{
+    QStringList entries = QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
+                              .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    entries.sort();
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return {};
+}
+#endif
+
+} // namespace
+
+QString LocatePath(const QString& path)
+{
+    const QString native = ToNativePath(path, NativePathStyle());
+#ifdef Q_OS_WIN
+    // NTFS and FAT do not tell case apart.
+    return native;
+#else
+    if (native.isEmpty() || QFileInfo::exists(native))
+        return native;
+    const QStringList parts = native.split(u'/');
+    QString located;
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts.at(i);
+        const QString prefix = i == 0 ? QString() : located + u'/';
+        if (part.isEmpty() || part == u'.' || part == QStringLiteral("..") || QFileInfo::exists(prefix + part)) {
+            located = prefix + part;
+            continue;
+        }
+        const QString entry = EntryIgnoringCase(i == 0 ? QString() : (located.isEmpty() ? QStringLiteral("/") : located), part);
+        if (entry.isEmpty())
+            return prefix + parts.mid(i).join(u'/');
+        located = prefix + entry;
+    }
+    return located;
+#endif
+}
+
+bool FileExists(const QString& path)
+{
+    QFile file(LocatePath(path));
+    return file.open(QIODevice::ReadOnly);
+}
+
+bool PathExists(const QString& path)
+{
+    return QFileInfo::exists(LocatePath(path));
+}
+
+std::optional<QByteArray> ReadWholeFile(const QString& path)
+{
+    QFile file(LocatePath(path));
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return bytes;
+}
+
+bool CreateFolder(const QString& path)
+{
+    return QDir().mkdir(LocatePath(path));
+}
+
+std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes)
+{
+    const QString target = LocatePath(path);
+    const QFileInfo existing(target);
+    // The read-only attribute of Windows, and a file without write permission elsewhere, protect the
+    // file even from an administrator's save.
+    if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner))
+        return QStringLiteral("The file is read-only.");
+    QSaveFile file(target);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(bytes) != bytes.size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return reason;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return std::nullopt;
+}

@@ -1,0 +1,148 @@
+#include "platform/inifile.h"
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+
+#include <QStringDecoder>
+
+namespace {
+
+constexpr qsizetype LongestValue = 254; // a buffer of 255 characters, terminator included
+
+bool IsIniBlank(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 0x09 && u <= 0x0D) || u == 0x1A || u == 0x20;
+}
+
+QStringView TrimIniBlanks(QStringView text)
+{
+    qsizetype start = 0;
+    qsizetype end = text.size();
+    while (start < end && IsIniBlank(text.at(start)))
+        ++start;
+    while (end > start && IsIniBlank(text.at(end - 1)))
+        --end;
+    return text.sliced(start, end - start);
+}
+
+// A NUL character ends a name or a value, as it ends the C string that holds it.
+QStringView UpToNul(QStringView text)
+{
+    const qsizetype nul = text.indexOf(QChar(u'\0'));
+    return nul < 0 ? text : text.first(nul);
+}
+
+bool SameAsciiCaseless(QStringView a, QStringView b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        char16_t x = a.at(i).unicode();
+        char16_t y = b.at(i).unicode();
+        if (x >= u'A' && x <= u'Z')
+            x = x - u'A' + u'a';
+        if (y >= u'A' && y <= u'Z')
+            y = y - u'A' + u'a';
+        if (x != y)
+            return false;
+    }
+    return true;
+}
+
+QString DecodeIniText(QByteArrayView bytes)
+{
+    if (bytes.startsWith("\xFF\xFE")) {
+        QStringDecoder decoder(QStringConverter::Utf16LE);
+        return decoder.decode(bytes.sliced(2));
+    }
+    if (bytes.startsWith("\xEF\xBB\xBF")) {
+        QStringDecoder decoder(QStringConverter::Utf8);
+        return decoder.decode(bytes.sliced(3));
+    }
+    return DecodeFileText(bytes);
+}
+
+// Any run of CR and LF ends a line; blank lines are of no interest to the reader.
+QList<QStringView> IniLines(QStringView text)
+{
+    QList<QStringView> lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        if (i == text.size() || text.at(i) == u'\r' || text.at(i) == u'\n') {
+            if (i > start)
+                lines.append(text.sliced(start, i - start));
+            start = i + 1;
+        }
+    }
+    return lines;
+}
+
+QString ValueWithoutQuotes(QStringView value)
+{
+    if (value.size() > 1 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+        value = value.sliced(1, value.size() - 2);
+    return value.first(qMin(value.size(), LongestValue)).toString();
+}
+
+} // namespace
+
+IniFile IniFile::Parse(QByteArrayView bytes)
+{
+    IniFile file;
+    const QString text = DecodeIniText(bytes);
+    Section* current = nullptr; // keys before the first section line belong to none
+    for (QStringView rawLine : IniLines(text)) {
+        const QStringView line = TrimIniBlanks(rawLine);
+        if (line.isEmpty())
+            continue;
+        if (line.front() == u'[') {
+            const qsizetype close = line.lastIndexOf(u']');
+            if (close > 0) {
+                const QStringView name = UpToNul(TrimIniBlanks(line.sliced(1, close - 1)));
+                file.Sections.append(Section{name.toString(), {}});
+                current = &file.Sections.last();
+                continue;
+            }
+            // "[name" without "]" is an ordinary key line of the section before.
+        }
+        if (!current)
+            continue;
+        const qsizetype equals = line.indexOf(u'=');
+        Entry entry;
+        if (equals < 0) {
+            entry.Name = UpToNul(line).toString();
+        } else {
+            entry.Name = UpToNul(TrimIniBlanks(line.first(equals))).toString();
+            entry.Value = UpToNul(TrimIniBlanks(line.sliced(equals + 1))).toString();
+            entry.HasValue = true;
+        }
+        current->Entries.append(entry);
+    }
+    return file;
+}
+
+QString IniFile::Value(const QString& section, const QString& key, const QString& fallback) const
+{
+    const QStringView wantedSection = UpToNul(TrimIniBlanks(section));
+    const QStringView wantedKey = UpToNul(TrimIniBlanks(key));
+    for (const Section& candidate : Sections) {
+        if (!SameAsciiCaseless(candidate.Name, wantedSection))
+            continue;
+        // Only the first section of a name is searched, and the first key of a name counts.
+        for (const Entry& entry : candidate.Entries) {
+            if (SameAsciiCaseless(entry.Name, wantedKey))
+                return entry.HasValue ? ValueWithoutQuotes(entry.Value) : fallback;
+        }
+        return fallback;
+    }
+    return fallback;
+}
+
+QString ReadSetting(const QString& filePath, const QString& section, const QString& key)
+{
+    const std::optional<QByteArray> bytes = ReadWholeFile(filePath);
+    if (!bytes)
+        return QStringLiteral("0");
+    return IniFile::Parse(*bytes).Value(section, key);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+
+// A reader of INI files that answers as the Windows private-profile reader (GetPrivateProfileString)
+// does: section and key names matched without regard to ASCII case, blanks around names and values
+// removed, one pair of enclosing quotes removed, at most 254 characters of a value, and "0" for a file,
+// section or key that is absent. It is used on every platform, Windows included.
+class IniFile {
+public:
+    // Parses the bytes of a file: UTF-16 LE with its byte-order mark, UTF-8 with its mark (the mark is
+    // skipped), or single-byte text in the file code page.
+    static IniFile Parse(QByteArrayView bytes);
+
+    // The value of key in section, or fallback when the section or the key is absent, or when the key
+    // stands on a line without "=".
+    QString Value(const QString& section, const QString& key, const QString& fallback = QStringLiteral("0")) const;
+
+private:
+    struct Entry {
+        QString Name;
+        QString Value;
+        bool HasValue = false;
+    };
+    struct Section {
+        QString Name;
+        QList<Entry> Entries;
+    };
+    QList<Section> Sections;
+};
+
+// One key of one section of the INI file at filePath: the value, or "0" when the file, the section or the
+// key is absent or the file cannot be read.
+QString ReadSetting(const QString& filePath, const QString& section, const QString& key);

@@ -1,0 +1,104 @@
+#include "platform/listing.h"
+
+#include "platform/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace {
+
+int Rank(QChar c)
+{
+    if (c.isLetter())
+        return 2;
+    if (c.isDigit())
+        return 1;
+    return 0;
+}
+
+bool LessWithoutCase(const QString& a, const QString& b)
+{
+    return CompareWithoutCase(a, b) < 0;
+}
+
+QStringList SortedWithoutCase(QStringList names)
+{
+    std::sort(names.begin(), names.end(), LessWithoutCase);
+    return names;
+}
+
+} // namespace
+
+int CompareWithoutCase(QStringView a, QStringView b)
+{
+    const qsizetype common = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const QChar x = a.at(i).toCaseFolded();
+        const QChar y = b.at(i).toCaseFolded();
+        if (x == y)
+            continue;
+        const int rankX = Rank(x);
+        const int rankY = Rank(y);
+        if (rankX != rankY)
+            return rankX < rankY ? -1 : 1;
+        return x.unicode() < y.unicode() ? -1 : 1;
+    }
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return a.compare(b, Qt::CaseSensitive);
+}
+
+bool MatchesWildcard(QStringView name, QStringView pattern)
+{
+    // Greedy matching with backtracking to the last "*".
+    qsizetype n = 0;
+    qsizetype p = 0;
+    qsizetype starPattern = -1;
+    qsizetype starName = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern.at(p) == u'*') {
+            starPattern = p++;
+            starName = n;
+        } else if (p < pattern.size() &&
+                   (pattern.at(p) == u'?' || pattern.at(p).toCaseFolded() == name.at(n).toCaseFolded())) {
+            ++p;
+            ++n;
+        } else if (starPattern >= 0) {
+            p = starPattern + 1;
+            n = ++starName;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern.at(p) == u'*')
+        ++p;
+    return p == pattern.size();
+}
+
+QStringList ListFiles(const QString& folder, const QString& pattern)
+{
+    if (folder.isEmpty())
+        return {};
+    const QStringList entries = QDir(LocatePath(folder)).entryList(QDir::Files);
+    QStringList matching;
+    for (const QString& entry : entries) {
+        if (MatchesWildcard(entry, pattern))
+            matching.append(entry);
+    }
+    return SortedWithoutCase(matching);
+}
+
+std::optional<QStringList> ListSubfolders(const QString& folder)
+{
+    const QString located = LocatePath(folder);
+    const QFileInfo info(located);
+    if (located.isEmpty() || !info.isDir() || !info.isReadable())
+        return std::nullopt;
+    const QDir dir(located);
+    QStringList paths;
+    for (const QString& name : SortedWithoutCase(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)))
+        paths.append(QDir::toNativeSeparators(dir.filePath(name)));
+    return paths;
+}

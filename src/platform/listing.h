@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <optional>
+
+// Folder listings in the order and with the matching of the original file and folder list controls.
+
+// Alphabetical order without regard to case, as the system's sorted lists show names: punctuation and
+// other symbols before digits, digits before letters; names equal but for case keep a fixed order.
+// Negative, zero or positive like QString::compare.
+int CompareWithoutCase(QStringView a, QStringView b);
+
+// True when name matches pattern, where "*" stands for any run of characters and "?" for exactly one,
+// compared without regard to case.
+bool MatchesWildcard(QStringView name, QStringView pattern);
+
+// The names (without folder) of the ordinary files of folder whose names match pattern; hidden and system
+// files are left out; sorted by CompareWithoutCase. Empty when the folder cannot be listed.
+QStringList ListFiles(const QString& folder, const QString& pattern);
+
+// The full paths of the subfolders of folder (hidden ones left out), sorted by CompareWithoutCase of
+// their names; nothing when the folder does not exist or cannot be listed.
+std::optional<QStringList> ListSubfolders(const QString& folder);

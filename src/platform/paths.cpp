@@ -1,0 +1,74 @@
+#include "platform/paths.h"
+
+PathStyle NativePathStyle()
+{
+#ifdef Q_OS_WIN
+    return PathStyle::Windows;
+#else
+    return PathStyle::Posix;
+#endif
+}
+
+QChar Separator(PathStyle style)
+{
+    return style == PathStyle::Windows ? u'\\' : u'/';
+}
+
+bool IsSeparator(QChar c, PathStyle style)
+{
+    return c == u'\\' || (style == PathStyle::Posix && c == u'/');
+}
+
+bool IsFullPath(const QString& path, PathStyle style)
+{
+    if (path.contains(u':'))
+        return true;
+    return style == PathStyle::Posix && path.startsWith(u'/');
+}
+
+namespace {
+
+bool StartsWithParentStep(const QString& path, PathStyle style)
+{
+    return path.size() >= 3 && path.at(0) == u'.' && path.at(1) == u'.' && IsSeparator(path.at(2), style);
+}
+
+} // namespace
+
+QString ResolveRelativePath(QString path, QString base, PathStyle style)
+{
+    while (StartsWithParentStep(path, style)) {
+        // Search from the next-to-last character back to the first one.
+        for (qsizetype i = base.size() - 2; i >= 0; --i) {
+            if (IsSeparator(base.at(i), style)) {
+                base.truncate(i + 1);
+                break;
+            }
+        }
+        path.remove(0, 3);
+    }
+    return base + path;
+}
+
+QString JoinPath(const QString& folder, const QString& name, PathStyle style)
+{
+    return folder + Separator(style) + name;
+}
+
+QString LastPathComponent(const QString& path, PathStyle style)
+{
+    for (qsizetype i = path.size() - 1; i >= 0; --i) {
+        if (IsSeparator(path.at(i), style))
+            return path.mid(i + 1);
+    }
+    return path;
+}
+
+QString ToNativePath(const QString& path, PathStyle style)
+{
+    if (style == PathStyle::Windows)
+        return path;
+    QString native = path;
+    native.replace(u'\\', u'/');
+    return native;
+}

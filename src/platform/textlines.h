@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF; the terminator is not part
+// of the line, and a last line without a terminator counts too (an empty text has no lines).
+// onLine(QStringView line) is called for each line in order; the views point into text.
+template <typename OnLine>
+void ForEachLine(QStringView text, OnLine&& onLine)
+{
+    const QChar* data = text.data();
+    const qsizetype size = text.size();
+    qsizetype start = 0;
+    qsizetype i = 0;
+    while (i < size) {
+        const char16_t c = data[i].unicode();
+        if (c == u'\r' || c == u'\n') {
+            onLine(QStringView(data + start, i - start));
+            i += (c == u'\r' && i + 1 < size && data[i + 1] == u'\n') ? 2 : 1;
+            start = i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < size)
+        onLine(QStringView(data + start, size - start));
+}
+
+QStringList SplitLines(QStringView text);
+
+// Joins lines with CR LF after every line, the last one included.
+QString JoinLinesCrLf(const QStringList& lines);

@@ -1,0 +1,202 @@
+#include "ui/form1.h"
+
+#include "app/classlist.h"
+#include "ui/cataloguegridmodel.h"
+#include "ui/seams.h"
+#include "ui/sortedcombobox.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableView>
+
+namespace {
+
+// The platform's virtual-key code of a key, for the keys that have commands (letters, digits, Escape).
+int VirtualKeyCode(int qtKey)
+{
+    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
+        return qtKey; // Qt's codes for letters and digits are the virtual-key codes
+    if (qtKey == Qt::Key_Escape)
+        return 27;
+    return 0;
+}
+
+// The shift state as a bit set: 1 Shift, 2 Ctrl, 4 Alt.
+int ShiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
+           (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+} // namespace
+
+Form1::Form1(const EditorContext& context, QWidget* parent) : QWidget(parent), Context(context)
+{
+    BuildControls();
+    WireEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::WireEvents()
+{
+    qApp->installEventFilter(this); // key preview: key presses reach the window before the focused control
+    Callsign->installEventFilter(this);
+    connect(ClassName, &QComboBox::activated, this, &Form1::OnClassPicked);
+    for (int i = 0; i < ProficiencyCount; ++i) {
+        const Proficiency proficiency = ProficiencyAt(i);
+        connect(SkillSliders[static_cast<std::size_t>(i)], &QSlider::valueChanged, this,
+                [this, proficiency] { OnSliderChanged(proficiency); });
+    }
+    connect(ModelName, &QComboBox::activated, this, &Form1::OnModelPicked);
+    connect(MSHFlexGrid1, &QTableView::doubleClicked, this, &Form1::AddSelectedItem);
+    connect(List1, &QListWidget::itemDoubleClicked, this, &Form1::OnListDoubleClick);
+    connect(Command1, &QPushButton::clicked, this, &Form1::OnSaveClicked);
+    connect(Command6, &QPushButton::clicked, this, &Form1::ClearClass);
+    connect(Command2, &QPushButton::clicked, this, [this] { Context.End.End(); });
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Callsign && event->type() == QEvent::FocusIn)
+        OnCallsignFocus();
+
+    const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!isKey || !widget || (widget != this && !isAncestorOf(widget)))
+        return QWidget::eventFilter(watched, event);
+
+    auto* key = static_cast<QKeyEvent*>(event);
+    const int keyCode = VirtualKeyCode(key->key());
+    const int shiftState = ShiftState(key->modifiers());
+    const bool isCommand = keyCode == 27 || (shiftState == 4 && (keyCode == 'A' || keyCode == 'S' || keyCode == 'C'));
+    if (!isCommand)
+        return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::ShortcutOverride) {
+        // Claim the key so that the buttons' access keys do not also fire: one key press, one command.
+        event->accept();
+        return true;
+    }
+    OnKeyDown(keyCode, shiftState);
+    return true;
+}
+
+void Form1::OnKeyDown(int keyCode, int shiftState)
+{
+    if (keyCode == 27) {
+        Context.End.End();
+    } else if (shiftState == 4 && keyCode == 'A') {
+        ClearClass();
+    } else if (shiftState == 4 && keyCode == 'S') {
+        SaveClass();
+    } else if (shiftState == 4 && keyCode == 'C') {
+        Context.End.End();
+    }
+}
+
+void Form1::OnCallsignFocus()
+{
+    if (Callsign->text() == QStringLiteral("player"))
+        Callsign->clear();
+}
+
+void Form1::FillCatalogueGrid()
+{
+    GridModel->Fill(Context.Catalogue);
+    const std::array<int, 4> widths = {300, 40, 40, 135}; // 4500, 600, 600 and 2020 twips
+    for (int column = 0; column < 4; ++column)
+        MSHFlexGrid1->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
+}
+
+void Form1::FillClassList()
+{
+    for (const QString& name : ClassNamesInFolder(Context.Settings.CharacterPath))
+        AddSortedItem(ClassName, name);
+}
+
+void Form1::DiscoverModels() {}
+
+void Form1::SelectItem()
+{
+    const QString text = GridModel->CellText(MSHFlexGrid1->currentIndex().row(), 0);
+    if (text.isEmpty() || text == QStringLiteral("Weapons and equipment"))
+        return;
+    List1->addItem(text);
+}
+
+void Form1::ClearClass()
+{
+    for (QSlider* slider : SkillSliders)
+        slider->setValue(0);
+    List1->clear();
+    List1->addItem(Context.Settings.StartingEquipmentName);
+    RecalculatePoints();
+    RecalculateWeight();
+}
+
+void Form1::RecalculatePoints() {}
+
+void Form1::RecalculateWeight() {}
+
+void Form1::OnSliderChanged(Proficiency proficiency)
+{
+    RecalculatePoints();
+    if (proficiency == Proficiency::Strength)
+        RecalculateWeight();
+}
+
+void Form1::OnClassPicked()
+{
+    if (ClassName->currentText() != QStringLiteral("<New Class>"))
+        LoadClass();
+}
+
+void Form1::OnModelPicked() {}
+
+void Form1::AddSelectedItem()
+{
+    SelectItem();
+    RecalculatePoints();
+    RecalculateWeight();
+}
+
+void Form1::OnListDoubleClick()
+{
+    RecalculatePoints();
+    RecalculateWeight();
+}
+
+void Form1::OnSaveClicked() {}
+
+void Form1::SaveClass() {}
+
+void Form1::LoadClass() {}
+
+void Form1::SetPointsAvailable(const QString& text)
+{
+    PointsAvailable->setText(text);
+    FitOutputLabel(PointsAvailable);
+}
+
+SkillLevels Form1::Levels() const
+{
+    SkillLevels levels{};
+    for (int i = 0; i < ProficiencyCount; ++i)
+        levels[static_cast<std::size_t>(i)] = SkillSliders[static_cast<std::size_t>(i)]->value();
+    return levels;
+}
+
+QStringList Form1::SelectedEntries() const
+{
+    QStringList entries;
+    entries.reserve(List1->count());
+    for (int i = 0; i < List1->count(); ++i)
+        entries.append(List1->item(i)->text());
+    return entries;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "app/appsettings.h"
+#include "catalogue/equipmentcatalogue.h"
+#include "rules/proficiencies.h"
+
+#include <QWidget>
+
+#include <array>
+
+class CatalogueGridModel;
+class MessageBoxes;
+class ProgramEnd;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSlider;
+class QTableView;
+
+// What the window works with: the settings and the catalogue (filled before it and only read), where the
+// program lies, and the two ways out of the window.
+struct EditorContext {
+    const AppSettings& Settings;
+    const EquipmentCatalogue& Catalogue;
+    ProgramLocation Location;
+    MessageBoxes& Messages;
+    ProgramEnd& End;
+};
+
+// The editor's one window. Its controls hold the class being edited; its handlers read them, ask the core
+// for the answer and write it back.
+class Form1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form1(const EditorContext& context, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Start-up steps that fill the window.
+    void FillCatalogueGrid();
+    void FillClassList();
+    void DiscoverModels();
+
+    // Appends the item name of the grid's current row to List1, unless it is empty or the heading.
+    void SelectItem();
+
+    void ClearClass();
+    void RecalculatePoints();
+    void RecalculateWeight();
+
+    // The controls, by their names.
+    QComboBox* ClassName = nullptr;
+    QLineEdit* Callsign = nullptr;
+    std::array<QSlider*, ProficiencyCount> SkillSliders{};
+    QComboBox* ModelName = nullptr;
+    QComboBox* HeadSkin = nullptr;
+    QComboBox* BodySkin = nullptr;
+    QComboBox* LegsSkin = nullptr;
+    QTableView* MSHFlexGrid1 = nullptr;
+    QListWidget* List1 = nullptr;
+    QLabel* AmmoMessage = nullptr;
+    QLabel* MovementMessage = nullptr;
+    QLabel* PointsAvailable = nullptr;
+    QLabel* WeightConsumed = nullptr;
+    QPushButton* Command1 = nullptr; // Save
+    QPushButton* Command2 = nullptr; // Close
+    QPushButton* Command6 = nullptr; // Clear All
+
+    QSlider* Slider(Proficiency proficiency) const { return SkillSliders[static_cast<std::size_t>(proficiency)]; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void BuildControls();
+    void WireEvents();
+    void FitOutputLabel(QLabel* label);
+
+    // Event handlers.
+    void OnKeyDown(int keyCode, int shiftState);
+    void OnCallsignFocus();
+    void OnSliderChanged(Proficiency proficiency);
+    void OnClassPicked();
+    void OnModelPicked();
+    void AddSelectedItem();
+    void OnListDoubleClick();
+    void OnSaveClicked();
+    void SaveClass();
+    void LoadClass();
+    void SetPointsAvailable(const QString& text);
+
+    SkillLevels Levels() const;
+    QStringList SelectedEntries() const;
+
+    EditorContext Context;
+    CatalogueGridModel* GridModel = nullptr;
+};

@@ -1,0 +1,265 @@
+// The controls of Form1: kind, name, caption, tool tip, place and tab order.
+
+#include "ui/form1.h"
+
+#include "ui/cataloguegridmodel.h"
+#include "ui/sortedcombobox.h"
+#include "ui/twips.h"
+#include "ui/windowicon.h"
+
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSlider>
+#include <QTableView>
+
+namespace {
+
+constexpr int ClientWidthTwips = 11715;
+constexpr int ClientHeightTwips = 7635;
+
+struct LabelSpec {
+    const char* Name;
+    QString Caption;
+    QRect Place; // twips
+    bool Heading;
+};
+
+struct SliderSpec {
+    const char* SliderName;
+    const char* LabelName;
+    QString Caption;
+    int Top;
+    int LabelWidth;
+    QString ToolTip;
+};
+
+const QString WeaponSkillTip = QStringLiteral(
+    "Higher skills increate your capability of doing damage and use this weapon class without penalty.");
+
+const std::array<SliderSpec, ProficiencyCount> SliderRows = {{
+    {"PistolSkill", "Label5", QStringLiteral("Pistols"), 1320, 615, WeaponSkillTip},
+    {"SubMachineGunSkill", "Label6", QStringLiteral("Sub-Machine Guns"), 1680, 1455, WeaponSkillTip},
+    {"ShotgunSkill", "Label22", QStringLiteral("Shotguns"), 2040, 1455, WeaponSkillTip},
+    {"AssaultRifleSkill", "Label7", QStringLiteral("Assault Rifles"), 2400, 1095, WeaponSkillTip},
+    {"SniperRifleSkill", "Label8", QStringLiteral("Sniper Rifles"), 2760, 975, WeaponSkillTip},
+    {"MachineGunSkill", "Label9", QStringLiteral("Machine Guns"), 3120, 1095, WeaponSkillTip},
+    {"KnivesSkill", "Label24", QStringLiteral("Knives"), 3480, 1095,
+     QStringLiteral("Higher skills increate your capability of doing damage and use this weapon class without "
+                    "penalty as well as increasing throwing distance.")},
+    {"ExplosivesSkill", "Label10", QStringLiteral("Explosives"), 3840, 855,
+     QStringLiteral("Explosives skill allow players to use explosives safely. You will need this skill to "
+                    "purchase high explosives.")},
+    {"MedicSkill", "Label11", QStringLiteral("Medic"), 4200, 495,
+     QStringLiteral("This skill enables you to use and benifit from carrying a medkit.")},
+    {"StealthSkill", "Label12", QStringLiteral("Stealth"), 4560, 615,
+     QStringLiteral("This skill affects you ability to move silently. Higher levels of this skill allows more "
+                    "armor to be worn while sneaking.")},
+    {"StaminaAttribute", "Label13", QStringLiteral("Stamina"), 4920, 735,
+     QStringLiteral("This attribute affects you ability to take damage. Higher stamina makes you harder to kill.")},
+    {"StrengthAttribute", "Label14", QStringLiteral("Strength"), 5280, 735,
+     QStringLiteral("This attribute represents your physical strenght. Strenght conteracts the effect of weight "
+                    "on your movement speed. With higher strenght you can carry more and move faster.")},
+}};
+
+// "MS Sans Serif" where the system has it, else the metric-close Liberation Sans, else the default sans.
+QFont WindowFont(double pointSize)
+{
+    static const QStringList families = QFontDatabase::families();
+    QFont font;
+    for (const QString& family : {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}) {
+        if (families.contains(family)) {
+            font.setFamily(family);
+            break;
+        }
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+// Gives a control its name, place and tool tip, and tells screen readers what it is.
+template <typename Widget>
+Widget* Placed(Widget* widget, const char* name, QRect twips, const QString& toolTip = {})
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    if (!toolTip.isEmpty()) {
+        widget->setToolTip(toolTip);
+        widget->setAccessibleDescription(toolTip);
+    }
+    return widget;
+}
+
+QLabel* NewLabel(QWidget* parent, const LabelSpec& spec)
+{
+    auto* label = Placed(new QLabel(spec.Caption, parent), spec.Name, spec.Place);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (spec.Heading)
+        label->setFont(WindowFont(9.75));
+    return label;
+}
+
+// A label that names a control: its caption becomes the control's accessible name, and its buddy link lets
+// a screen reader announce it with the control.
+QLabel* NewCaptionFor(QWidget* parent, const LabelSpec& spec, QWidget* control)
+{
+    QLabel* label = NewLabel(parent, spec);
+    label->setBuddy(control);
+    control->setAccessibleName(spec.Caption);
+    return label;
+}
+
+// The label is as wide as its text needs, up to the next control on its right or the window's edge, so
+// that no caption is cut off.
+int RoomToTheRight(const QWidget* label)
+{
+    const QRect place = label->geometry();
+    int limit = label->parentWidget()->width();
+    for (const QObject* child : label->parentWidget()->children()) {
+        const auto* other = qobject_cast<const QWidget*>(child);
+        if (!other || other == label)
+            continue;
+        const QRect o = other->geometry();
+        const bool sameBand = o.top() < place.bottom() && o.bottom() > place.top();
+        if (sameBand && o.left() >= place.left() + 1 && o.left() < limit)
+            limit = o.left();
+    }
+    return limit - place.left();
+}
+
+} // namespace
+
+void Form1::BuildControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Halcyx Rostermaker"));
+    setWindowIcon(RostermakerIcon());
+    setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
+    setFont(WindowFont(8.25));
+    QPalette background = palette();
+    background.setColor(QPalette::Window, QColor(192, 192, 192));
+    setPalette(background);
+    setAutoFillBackground(true);
+
+    ClassName = Placed(NewEditableComboBox(this), "ClassName", {960, 120, 2535, 315},
+                       QStringLiteral("Select a class to edit or type a new name to add your own new class."));
+    ClassName->addItem(QStringLiteral("<New Class>"));
+    NewCaptionFor(this, {"Label1", QStringLiteral("Name"), {120, 120, 735, 255}, true}, ClassName);
+
+    Callsign = Placed(new QLineEdit(QStringLiteral("player"), this), "Callsign", {960, 480, 2535, 285},
+                      QStringLiteral("The display name that will be used on servers. Set this to nothing or "
+                                     "player if you plan on distributing this character."));
+    NewCaptionFor(this, {"Label21", QStringLiteral("Callsign :"), {120, 480, 735, 255}, true}, Callsign);
+
+    NewLabel(this, {"Label4", QStringLiteral("Proficiency's and Physical Attributes"), {120, 840, 3255, 255}, true});
+    for (int i = 0; i < ProficiencyCount; ++i) {
+        const SliderSpec& row = SliderRows[static_cast<std::size_t>(i)];
+        auto* slider = Placed(new QSlider(Qt::Horizontal, this), row.SliderName, {1680, row.Top, 1815, 255},
+                              row.ToolTip);
+        slider->setRange(0, HighestLevel);
+        slider->setSingleStep(1);
+        slider->setPageStep(1);
+        slider->setTickPosition(QSlider::TicksBelow);
+        slider->setTickInterval(1);
+        NewCaptionFor(this, {row.LabelName, row.Caption, {120, row.Top, row.LabelWidth, 255}, false}, slider);
+        SkillSliders[static_cast<std::size_t>(i)] = slider;
+    }
+
+    ModelName = Placed(NewEditableComboBox(this), "ModelName", {1440, 5880, 1995, 315},
+                       QStringLiteral("Use this drop down box to select the model that will be used for this "
+                                      "character. Certain maps car override this value."));
+    NewCaptionFor(this, {"Label20", QStringLiteral("Model:"), {120, 5880, 975, 255}, false}, ModelName);
+    NewLabel(this, {"Label3", QStringLiteral("Skin ID's"), {120, 6240, 735, 255}, false});
+    HeadSkin = Placed(NewEditableComboBox(this), "HeadSkin", {2160, 6240, 1270, 315},
+                      QStringLiteral("Use this drop down box to select the head skin to use on the chosen model."));
+    NewCaptionFor(this, {"Label15", QStringLiteral("Head"), {1320, 6240, 735, 255}, false}, HeadSkin);
+    BodySkin = Placed(NewEditableComboBox(this), "BodySkin", {2160, 6600, 1270, 315},
+                      QStringLiteral("Use this drop down box to select the body skin to use on the chosen model."));
+    NewCaptionFor(this, {"Label16", QStringLiteral("Body"), {1320, 6600, 855, 255}, false}, BodySkin);
+    LegsSkin = Placed(NewEditableComboBox(this), "LegsSkin", {2160, 6960, 1270, 315},
+                      QStringLiteral("Use this drop down box to select the leg skin to use on the chosen model."));
+    NewCaptionFor(this, {"Label19", QStringLiteral("Legs"), {1320, 6960, 735, 255}, false}, LegsSkin);
+
+    MSHFlexGrid1 = Placed(new QTableView(this), "MSHFlexGrid1", {3600, 120, 8025, 4400},
+                          QStringLiteral("Double click to select a weapon or item."));
+    MSHFlexGrid1->setAccessibleName(QStringLiteral("Weapons and equipment"));
+    GridModel = new CatalogueGridModel(this);
+    MSHFlexGrid1->setModel(GridModel);
+    MSHFlexGrid1->setFont(WindowFont(8.25));
+    MSHFlexGrid1->horizontalHeader()->hide();
+    MSHFlexGrid1->verticalHeader()->hide();
+    MSHFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    MSHFlexGrid1->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    MSHFlexGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    MSHFlexGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    MSHFlexGrid1->setWordWrap(false);
+    MSHFlexGrid1->setTabKeyNavigation(false);
+
+    List1 = Placed(new QListWidget(this), "List1", {3600, 4560, 5040, 2985},
+                   QStringLiteral("Double click to remove a weapon or item."));
+    List1->setAccessibleName(QStringLiteral("Selected weapons and equipment"));
+
+    NewLabel(this, {"Label25", QStringLiteral("Special:"), {8880, 4560, 1215, 255}, true});
+    AmmoMessage = Placed(new QLabel(this), "AmmoMessage", {8880, 4800, 2655, 855},
+                         QStringLiteral("This area shows special effects that may be in place due to certain "
+                                        "combination of equipment or skills. Example : Load bearing vests and "
+                                        "their effect on ammo weight."));
+    AmmoMessage->setAccessibleName(QStringLiteral("Special:"));
+    NewLabel(this, {"Label18", QStringLiteral("Movement:"), {8880, 5760, 1215, 255}, true});
+    MovementMessage = Placed(new QLabel(QStringLiteral("Slow run, small jumps."), this), "MovementMessage",
+                             {8880, 6120, 2775, 375},
+                             QStringLiteral("This area shows your relative maximum speed based on the amount of "
+                                            "weight you carry and you chosen strength."));
+    MovementMessage->setAccessibleName(QStringLiteral("Movement:"));
+    for (QLabel* message : {AmmoMessage, MovementMessage}) {
+        message->setWordWrap(true);
+        message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+
+    PointsAvailable = Placed(new QLabel(this), "PointsAvailable", {10560, 6720, 735, 255},
+                             QStringLiteral("Number of points remaining. You cannot save the class unless this "
+                                            "value is 0 or above."));
+    NewCaptionFor(this, {"Label2", QStringLiteral("Points Available  :"), {8880, 6720, 1335, 255}, false},
+                  PointsAvailable);
+    WeightConsumed = Placed(new QLabel(this), "WeightConsumed", {10560, 6960, 735, 255},
+                            QStringLiteral("Starting weight of player. "));
+    NewCaptionFor(this, {"Label17", QStringLiteral("Weight Consumed  :"), {8880, 6960, 1455, 255}, false},
+                  WeightConsumed);
+
+    Command6 = Placed(new QPushButton(QStringLiteral("Clear &All"), this), "Command6", {8880, 7320, 800, 255});
+    Command2 = Placed(new QPushButton(QStringLiteral("&Close"), this), "Command2", {9840, 7320, 800, 255});
+    Command1 = Placed(new QPushButton(QStringLiteral("&Save"), this), "Command1", {10800, 7320, 800, 255});
+    Command6->setAccessibleName(QStringLiteral("Clear All"));
+    Command2->setAccessibleName(QStringLiteral("Close"));
+    Command1->setAccessibleName(QStringLiteral("Save"));
+
+    // Captions never cut off: labels grow to the right as far as their text needs.
+    for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!label->wordWrap())
+            FitOutputLabel(label);
+    }
+
+    // Tab order: the class name first, then down the left side, the grid, the list and the buttons.
+    QList<QWidget*> tabOrder = {ClassName, Callsign};
+    for (QSlider* slider : SkillSliders)
+        tabOrder.append(slider);
+    tabOrder += {ModelName, HeadSkin, BodySkin, LegsSkin, MSHFlexGrid1, List1, Command6, Command2, Command1};
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+    for (QWidget* control : tabOrder)
+        control->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Form1::FitOutputLabel(QLabel* label)
+{
+    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 2;
+    const int given = label->property("GivenWidth").isValid() ? label->property("GivenWidth").toInt() : label->width();
+    label->setProperty("GivenWidth", given);
+    label->resize(qMin(qMax(given, needed), RoomToTheRight(label)), label->height());
+}

@@ -1,0 +1,15 @@
+#include "ui/seams.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+void DialogMessageBoxes::Show(const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
+void EventLoopProgramEnd::End()
+{
+    QApplication::exit(0);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QComboBox>
+#include <QString>
+
+// The combo boxes keep their lists sorted without regard to case: every entry is inserted at its place.
+// Returns the entry's index.
+int AddSortedItem(QComboBox* box, const QString& text);
+
+// An editable combo box as the window uses it: typing changes only its text (never its list), and only a
+// pick from the list counts (QComboBox::activated).
+QComboBox* NewEditableComboBox(QWidget* parent);

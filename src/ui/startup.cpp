@@ -1,0 +1,33 @@
+#include "ui/startup.h"
+
+#include "catalogue/weaponsfile.h"
+#include "ui/seams.h"
+
+#include <QComboBox>
+
+std::unique_ptr<RunningEditor> Main(const ProgramLocation& location, MessageBoxes& messages, ProgramEnd& end)
+{
+    auto editor = std::make_unique<RunningEditor>();
+
+    SettingsResult settings = LoadSettings(location);
+    editor->Settings = settings.Settings;
+    for (const QString& message : settings.Messages)
+        messages.Show(message);
+
+    WeaponsFileLoad weapons = LoadWeaponsFile(editor->Settings, location);
+    if (!weapons.FailureMessage.isEmpty()) {
+        messages.Show(weapons.FailureMessage);
+        return nullptr;
+    }
+    editor->Catalogue = std::move(weapons.Catalogue);
+
+    editor->Window = std::make_unique<Form1>(EditorContext{editor->Settings, editor->Catalogue, location, messages, end});
+    Form1& window = *editor->Window;
+    window.FillCatalogueGrid();
+    window.show();
+    window.FillClassList();
+    window.DiscoverModels();
+    window.ClearClass();
+    window.ClassName->setFocus();
+    return editor;
+}
