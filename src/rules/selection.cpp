@@ -1,0 +1,62 @@
+#include "rules/selection.h"
+
+#include <QHash>
+
+std::optional<QString> ItemToSelect(const QString& gridText)
+{
+    if (gridText.isEmpty() || gridText == QStringLiteral("Weapons and equipment"))
+        return std::nullopt;
+    return gridText;
+}
+
+bool CheckItemRestrictions(const QStringList& entries, const EquipmentCatalogue& catalogue)
+{
+    QHash<QString, qsizetype> entriesByText;
+    for (const QString& entry : entries)
+        ++entriesByText[entry];
+    bool ok = true;
+    for (auto it = entriesByText.cbegin(); it != entriesByText.cend() && ok; ++it) {
+        const qsizetype count = it.value();
+        catalogue.ForEachWithDisplayName(it.key(), [&ok, count](const Equipment& item) {
+            if (item.ItemRestriction != 0 && count > item.ItemRestriction)
+                ok = false;
+        });
+    }
+    return ok;
+}
+
+bool IsRemovable(const QString& entry, const QString& startingEquipmentName)
+{
+    return entry.toUpper() != startingEquipmentName.toUpper();
+}
+
+bool RemovalClearsLoadMode(const QString& entry)
+{
+    return entry.toUpper() == QStringLiteral("LOAD BEARING VEST");
+}
+
+std::optional<QString> SkillRequirementsRefusal(const QStringList& entries, const EquipmentCatalogue& catalogue,
+                                                const SkillLevels& levels, const QString& explosivesSkillName,
+                                                const QString& medicalSkillName)
+{
+    const QString explosives = explosivesSkillName.toUpper();
+    const QString medical = medicalSkillName.toUpper();
+    const bool hasExplosives = LevelOf(levels, Proficiency::Explosives) >= 1;
+    const bool hasMedic = LevelOf(levels, Proficiency::Medic) >= 1;
+    std::optional<QString> refusal;
+    for (qsizetype i = 1; i < entries.size() && !refusal; ++i) {
+        catalogue.ForEachWithDisplayName(entries.at(i), [&](const Equipment& item) {
+            if (refusal)
+                return;
+            // An empty SpecialModes holds no skill name, not even an empty one.
+            const QString modes = item.SpecialModes.toUpper();
+            if (modes.isEmpty())
+                return;
+            if (modes.contains(explosives) && !hasExplosives)
+                refusal = QStringLiteral("You must posess an explosives skill to handle explosives");
+            else if (modes.contains(medical) && !hasMedic)
+                refusal = QStringLiteral("You must posess medical knowledge to use a medkit");
+        });
+    }
+    return refusal;
+}
