@@ -1,6 +1,9 @@
 #include "ui/form1.h"
 
 #include "app/classlist.h"
+#include "rules/points.h"
+#include "rules/selection.h"
+#include "rules/weight.h"
 #include "ui/cataloguegridmodel.h"
 #include "ui/seams.h"
 #include "ui/sortedcombobox.h"
@@ -10,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -124,10 +128,8 @@ void Form1::DiscoverModels() {}
 
 void Form1::SelectItem()
 {
-    const QString text = GridModel->CellText(MSHFlexGrid1->currentIndex().row(), 0);
-    if (text.isEmpty() || text == QStringLiteral("Weapons and equipment"))
-        return;
-    List1->addItem(text);
+    if (const std::optional<QString> item = ItemToSelect(GridModel->CellText(MSHFlexGrid1->currentIndex().row(), 0)))
+        List1->addItem(*item);
 }
 
 void Form1::ClearClass()
@@ -140,9 +142,23 @@ void Form1::ClearClass()
     RecalculateWeight();
 }
 
-void Form1::RecalculatePoints() {}
+void Form1::RecalculatePoints()
+{
+    const qint64 points =
+        PointsAvailable(Context.Settings.StartingPoints, Levels(), SelectedEntries(), Context.Catalogue);
+    SetPointsAvailable(PointsAvailableText(points));
+}
 
-void Form1::RecalculateWeight() {}
+void Form1::RecalculateWeight()
+{
+    const WeightDisplay weight =
+        RecalculatedWeight(Context.Settings.StartingEquipmentWeight, Slider(Proficiency::Strength)->value(),
+                           SelectedEntries(), Context.Catalogue, QLocale().decimalPoint().at(0));
+    WeightConsumed->setText(weight.WeightText);
+    FitOutputLabel(WeightConsumed);
+    MovementMessage->setText(weight.MovementText);
+    AmmoMessage->setText(weight.AmmoText);
+}
 
 void Form1::OnSliderChanged(Proficiency proficiency)
 {
@@ -161,13 +177,30 @@ void Form1::OnModelPicked() {}
 
 void Form1::AddSelectedItem()
 {
+    const int entriesBefore = List1->count();
     SelectItem();
-    RecalculatePoints();
-    RecalculateWeight();
+    if (CheckItemRestrictions(SelectedEntries(), Context.Catalogue)) {
+        RecalculatePoints();
+        RecalculateWeight();
+    } else if (List1->count() > entriesBefore) {
+        // Take back only what this double-click added; the displays still match the list.
+        delete List1->takeItem(List1->count() - 1);
+    }
+}
+
+void Form1::RemoveSelectedItem()
+{
+    QListWidgetItem* selected = List1->currentItem();
+    if (!selected || !selected->isSelected() || !IsRemovable(selected->text(), Context.Settings.StartingEquipmentName))
+        return;
+    if (RemovalClearsLoadMode(selected->text()))
+        AmmoMessage->clear();
+    delete List1->takeItem(List1->row(selected));
 }
 
 void Form1::OnListDoubleClick()
 {
+    RemoveSelectedItem();
     RecalculatePoints();
     RecalculateWeight();
 }
@@ -182,6 +215,9 @@ void Form1::SetPointsAvailable(const QString& text)
 {
     PointsAvailable->setText(text);
     FitOutputLabel(PointsAvailable);
+    QPalette colours = PointsAvailable->palette();
+    colours.setColor(QPalette::WindowText, IsOverspent(text) ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    PointsAvailable->setPalette(colours);
 }
 
 SkillLevels Form1::Levels() const

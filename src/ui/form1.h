@@ -46,6 +46,7 @@ public:
     void SelectItem();
 
     void ClearClass();
+    void RemoveSelectedItem();
     void RecalculatePoints();
     void RecalculateWeight();
 
