@@ -1,0 +1,81 @@
+#include "models/modeldiscovery.h"
+
+#include "platform/textlines.h"
+
+#include <utility>
+
+namespace {
+
+// What the first five characters of a skinfolder.txt line hold: the part word and one separator.
+constexpr qsizetype SkinFolderLinePrefix = 5;
+
+QString FolderOfLine(QStringView line, const QString& modelsParentFolder)
+{
+    const QStringView folder =
+        line.size() > SkinFolderLinePrefix ? line.sliced(SkinFolderLinePrefix) : QStringView();
+    return QString(modelsParentFolder).append(folder);
+}
+
+QString NativeFolder(const QString& folder, PathStyle style)
+{
+    return ToNativePath(ReplaceCharacter(folder, QStringLiteral("/"), QStringLiteral("\\")), style);
+}
+
+} // namespace
+
+QString ReplaceCharacter(const QString& text, const QString& find, const QString& replacement)
+{
+    QString result;
+    result.reserve(text.size());
+    for (const QChar c : text) {
+        if (find.size() == 1 && c == find.at(0))
+            result += replacement;
+        else
+            result += c;
+    }
+    return result;
+}
+
+QString ResolveModelsFolder(const QString& modelPath, const ProgramLocation& location)
+{
+    const QString folder =
+        IsFullPath(modelPath, location.Style) ? modelPath : ResolveFromExecutable(modelPath, location);
+    return ToNativePath(folder, location.Style);
+}
+
+QString ModelsParentFolderOf(const QString& modelsFolder, PathStyle style)
+{
+    return ResolveRelativePath(QStringLiteral("..\\"), modelsFolder, style);
+}
+
+SkinFolders ReadSkinFolderFile(QStringView text, const QString& modelsParentFolder, SkinFolders previous,
+                               PathStyle style)
+{
+    SkinFolders folders = std::move(previous);
+    ForEachLine(text, [&](QStringView line) {
+        if (line.contains(u"head"))
+            folders.Head = FolderOfLine(line, modelsParentFolder);
+        if (line.contains(u"body"))
+            folders.Body = FolderOfLine(line, modelsParentFolder);
+        if (line.contains(u"legs"))
+            folders.Legs = FolderOfLine(line, modelsParentFolder);
+    });
+    folders.Head = NativeFolder(folders.Head, style);
+    folders.Body = NativeFolder(folders.Body, style);
+    folders.Legs = NativeFolder(folders.Legs, style);
+    return folders;
+}
+
+QStringList SkinIdsFromFileNames(const QStringList& fileNames)
+{
+    QStringList ids;
+    for (const QString& name : fileNames) {
+        const QStringView ninthAndTenth = QStringView(name).mid(8, 2);
+        if (ninthAndTenth == u"p1" || ninthAndTenth == u"p2")
+            continue;
+        const qsizetype dot = name.indexOf(u'.');
+        const QStringView stem = dot < 0 ? QStringView(name) : QStringView(name).left(dot);
+        ids.append(stem.mid(5, 3).toString());
+    }
+    return ids;
+}

@@ -1,0 +1,43 @@
+#include "models/modellibrary.h"
+
+#include "platform/codepage.h"
+#include "platform/files.h"
+#include "platform/listing.h"
+
+QString ModelsFolderMissingMessage()
+{
+    return QStringLiteral(
+        "A grimvale models directory was not detected. Models and skin selection is disabled.");
+}
+
+ModelLibrary::ModelLibrary(const QString& modelPath, const ProgramLocation& location)
+    : Style(location.Style)
+    , Folder(ResolveModelsFolder(modelPath, location))
+{
+}
+
+std::optional<QStringList> ModelLibrary::ModelNames() const
+{
+    const std::optional<QStringList> subfolders = ListSubfolders(Folder);
+    if (!subfolders)
+        return std::nullopt;
+    QStringList names;
+    for (const QString& path : *subfolders)
+        names.append(LastPathComponent(path, Style));
+    return names;
+}
+
+SkinLists ModelLibrary::DiscoverSkins(const QString& modelName)
+{
+    const QString skinFile =
+        JoinPath(JoinPath(Folder, modelName, Style), QStringLiteral("skinfolder.txt"), Style);
+    const QString modelsParentFolder = ModelsParentFolderOf(Folder, Style);
+    if (const std::optional<QByteArray> bytes = ReadWholeFile(skinFile))
+        Skins = ReadSkinFolderFile(DecodeFileText(*bytes), modelsParentFolder, Skins, Style);
+
+    SkinLists lists;
+    lists.Head = SkinIdsFromFileNames(ListFiles(Skins.Head, QStringLiteral("head_???.tga")));
+    lists.Body = SkinIdsFromFileNames(ListFiles(Skins.Body, QStringLiteral("body_???.tga")));
+    lists.Legs = SkinIdsFromFileNames(ListFiles(Skins.Legs, QStringLiteral("legs_???.tga")));
+    return lists;
+}
