@@ -30,7 +30,8 @@ QString UnusableValueMessage(const QString& settingsFile, const QString& key, co
 
 QString SettingsFilePathFor(const ProgramLocation& location)
 {
-    return JoinPath(location.ExecutableFolder, location.ExecutableBaseName + QStringLiteral(".ini"), location.Style);
+    return JoinPath(location.ExecutableFolder, location.ExecutableBaseName + QStringLiteral(".ini"),
+                    location.Style);
 }
 
 QString ResolveFromExecutable(const QString& path, const ProgramLocation& location)
@@ -46,17 +47,17 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
     s.SettingsFilePath = SettingsFilePathFor(location);
     const QString shownSettingsFile = ToNativePath(s.SettingsFilePath, location.Style);
 
-    s.WeaponsFileIdentifier = TextOrDefault(readSetting(QStringLiteral("Weapons File Identifier")),
-                                            QStringLiteral("InternalName"));
+    s.WeaponsFileIdentifier =
+        TextOrDefault(readSetting(QStringLiteral("Weapons File Identifier")), QStringLiteral("InternalName"));
     s.StartingEquipmentName = TextOrDefault(readSetting(QStringLiteral("Starting Equipment Name")),
                                             QStringLiteral("Base (Clothing and Shoes/Boots/Knife)"));
 
     const QString weightText = readSetting(QStringLiteral("Starting Equipment Weight"));
     const double weight = NumericValue(weightText);
     if (!FixedDecimal::Fits(weight)) {
-        result.Messages.append(UnusableValueMessage(shownSettingsFile, QStringLiteral("Starting Equipment Weight"),
-                                                    weightText, QStringLiteral("which is too large"),
-                                                    QStringLiteral("3.92")));
+        result.Messages.append(
+            UnusableValueMessage(shownSettingsFile, QStringLiteral("Starting Equipment Weight"), weightText,
+                                 QStringLiteral("which is too large"), QStringLiteral("3.92")));
         s.StartingEquipmentWeight = DefaultStartingEquipmentWeight;
     } else {
         s.StartingEquipmentWeight = FixedDecimal::FromDouble(weight);
@@ -64,9 +65,10 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
             s.StartingEquipmentWeight = DefaultStartingEquipmentWeight;
     }
 
-    s.MedicalSkillName = TextOrDefault(readSetting(QStringLiteral("Medical Skill Name")), QStringLiteral("medicskill"));
-    s.ExplosivesSkillName =
-        TextOrDefault(readSetting(QStringLiteral("Explosives Skill Name")), QStringLiteral("explosivesskill"));
+    s.MedicalSkillName =
+        TextOrDefault(readSetting(QStringLiteral("Medical Skill Name")), QStringLiteral("medicskill"));
+    s.ExplosivesSkillName = TextOrDefault(readSetting(QStringLiteral("Explosives Skill Name")),
+                                          QStringLiteral("explosivesskill"));
 
     const QString characterPath =
         TextOrDefault(readSetting(QStringLiteral("Character Path")), QStringLiteral("\\characters"));
@@ -80,14 +82,14 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
     const QString pointsText = readSetting(QStringLiteral("Starting Points"));
     const std::optional<qint16> points = ToInt16(NumericValue(pointsText));
     if (!points) {
-        result.Messages.append(UnusableValueMessage(shownSettingsFile, QStringLiteral("Starting Points"), pointsText,
-                                                    QStringLiteral("which is outside the range from -32768 to 32767"),
-                                                    QStringLiteral("30")));
+        result.Messages.append(UnusableValueMessage(
+            shownSettingsFile, QStringLiteral("Starting Points"), pointsText,
+            QStringLiteral("which is outside the range from -32768 to 32767"), QStringLiteral("30")));
     }
     s.StartingPoints = points.value_or(0) == 0 ? DefaultStartingPoints : *points;
 
-    s.WeaponsFileName =
-        TextOrDefault(TrimSpaces(readSetting(QStringLiteral("Weapons File Name"))), QStringLiteral("..\\weapons.csv"));
+    s.WeaponsFileName = TextOrDefault(TrimSpaces(readSetting(QStringLiteral("Weapons File Name"))),
+                                      QStringLiteral("..\\weapons.csv"));
     return result;
 }
 
@@ -99,11 +101,12 @@ SettingsResult LoadSettings(const ProgramLocation& location)
     if (FileExists(settingsFile)) {
         ini = IniFile::Parse(ReadWholeFile(settingsFile).value_or(QByteArray()));
     } else {
-        messages.append(ToNativePath(settingsFile, location.Style) + QStringLiteral(" not found. Defaults used."));
+        messages.append(ToNativePath(settingsFile, location.Style) +
+                        QStringLiteral(" not found. Defaults used."));
     }
 
-    SettingsResult result = SettingsFromValues(
-        [&ini](const QString& key) { return ini.Value(SettingsSection, key); }, location);
+    SettingsResult result =
+        SettingsFromValues([&ini](const QString& key) { return ini.Value(SettingsSection, key); }, location);
     result.Messages = messages + result.Messages;
 
     // The characters folder is made when missing (one level: its parent must exist). A folder that
@@ -114,8 +117,9 @@ SettingsResult LoadSettings(const ProgramLocation& location)
     else
         CreateFolder(s.CharacterPath);
     if (!PathExists(s.CharacterPath)) {
-        result.Messages.append(s.CharacterPath +
-                               QStringLiteral(" was not found. An attempt to create the path was unsuccessfully made."));
+        result.Messages.append(
+            s.CharacterPath +
+            QStringLiteral(" was not found. An attempt to create the path was unsuccessfully made."));
     }
     return result;
 }

@@ -3,7 +3,6 @@
 #include "catalogue/equipmentcatalogue.h"
 
 #include <QString>
-
 #include <array>
 
 // The rows of the catalogue grid: a heading row, then one row per item that costs points, in catalogue

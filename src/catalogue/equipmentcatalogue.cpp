@@ -1,13 +1,14 @@
 #include "catalogue/equipmentcatalogue.h"
 
-EquipmentCatalogue::EquipmentCatalogue(QList<Equipment> items) : Items(std::move(items))
+EquipmentCatalogue::EquipmentCatalogue(QList<Equipment> items)
+    : Items(std::move(items))
 {
     BuildChains(Items, &Equipment::DisplayName, ByDisplayName, NextSameDisplayName);
     BuildChains(Items, &Equipment::InternalName, ByInternalName, NextSameInternalName);
 }
 
-void EquipmentCatalogue::BuildChains(const QList<Equipment>& items, QString Equipment::*field, ChainIndex& index,
-                                     std::vector<qsizetype>& next)
+void EquipmentCatalogue::BuildChains(const QList<Equipment>& items, QString Equipment::*field,
+                                     ChainIndex& index, std::vector<qsizetype>& next)
 {
     next.assign(static_cast<std::size_t>(items.size()), -1);
     index.reserve(items.size());

@@ -4,7 +4,6 @@
 
 #include <QHash>
 #include <QList>
-
 #include <vector>
 
 // The items of the weapons file in file order, read-only once built. Items are found by DisplayName and
@@ -23,15 +22,13 @@ public:
     const Equipment* FirstWithDisplayName(const QString& name) const;
 
     // Calls visit(const Equipment&) for every item whose DisplayName equals name, in catalogue order.
-    template <typename Visit>
-    void ForEachWithDisplayName(const QString& name, Visit&& visit) const
+    template <typename Visit> void ForEachWithDisplayName(const QString& name, Visit&& visit) const
     {
         ForEachInChain(ByDisplayName, NextSameDisplayName, name, visit);
     }
 
     // Calls visit(const Equipment&) for every item whose InternalName equals name, in catalogue order.
-    template <typename Visit>
-    void ForEachWithInternalName(const QString& name, Visit&& visit) const
+    template <typename Visit> void ForEachWithInternalName(const QString& name, Visit&& visit) const
     {
         ForEachInChain(ByInternalName, NextSameInternalName, name, visit);
     }

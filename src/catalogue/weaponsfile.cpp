@@ -12,15 +12,34 @@
 namespace {
 
 // The twelve fields in the order in which a header's names and a row's columns are matched.
-enum Field { InternalName, DisplayName, EquipmentType, CostPoints, Weight, AmmoWeightPerUnit,
-             AmmoUnitsIncludedWithPointCost, NameOfAmmoUnit, ShotsPerAmmoUnit, NameOfShot, ItemRestriction,
-             SpecialModes, FieldCount };
+enum Field {
+    InternalName,
+    DisplayName,
+    EquipmentType,
+    CostPoints,
+    Weight,
+    AmmoWeightPerUnit,
+    AmmoUnitsIncludedWithPointCost,
+    NameOfAmmoUnit,
+    ShotsPerAmmoUnit,
+    NameOfShot,
+    ItemRestriction,
+    SpecialModes,
+    FieldCount
+};
 
 const std::array<QString, FieldCount> FieldNames = {
-    QStringLiteral("InternalName"), QStringLiteral("DisplayName"), QStringLiteral("EquipmentType"),
-    QStringLiteral("CostPoints"), QStringLiteral("Weight"), QStringLiteral("AmmoWeightPerUnit"),
-    QStringLiteral("AmmoUnitsIncludedWithPointCost"), QStringLiteral("NameOfAmmoUnit"),
-    QStringLiteral("ShotsPerAmmoUnit"), QStringLiteral("NameOfShot"), QStringLiteral("ItemRestriction"),
+    QStringLiteral("InternalName"),
+    QStringLiteral("DisplayName"),
+    QStringLiteral("EquipmentType"),
+    QStringLiteral("CostPoints"),
+    QStringLiteral("Weight"),
+    QStringLiteral("AmmoWeightPerUnit"),
+    QStringLiteral("AmmoUnitsIncludedWithPointCost"),
+    QStringLiteral("NameOfAmmoUnit"),
+    QStringLiteral("ShotsPerAmmoUnit"),
+    QStringLiteral("NameOfShot"),
+    QStringLiteral("ItemRestriction"),
     QStringLiteral("SpecialModes"),
 };
 
@@ -33,24 +52,36 @@ bool IsWholeNumberField(int field)
 QString* TextField(Equipment& e, int field)
 {
     switch (field) {
-    case InternalName: return &e.InternalName;
-    case DisplayName: return &e.DisplayName;
-    case EquipmentType: return &e.EquipmentType;
-    case NameOfAmmoUnit: return &e.NameOfAmmoUnit;
-    case NameOfShot: return &e.NameOfShot;
-    case SpecialModes: return &e.SpecialModes;
-    default: return nullptr;
+    case InternalName:
+        return &e.InternalName;
+    case DisplayName:
+        return &e.DisplayName;
+    case EquipmentType:
+        return &e.EquipmentType;
+    case NameOfAmmoUnit:
+        return &e.NameOfAmmoUnit;
+    case NameOfShot:
+        return &e.NameOfShot;
+    case SpecialModes:
+        return &e.SpecialModes;
+    default:
+        return nullptr;
     }
 }
 
 qint16* WholeNumberField(Equipment& e, int field)
 {
     switch (field) {
-    case CostPoints: return &e.CostPoints;
-    case AmmoUnitsIncludedWithPointCost: return &e.AmmoUnitsIncludedWithPointCost;
-    case ShotsPerAmmoUnit: return &e.ShotsPerAmmoUnit;
-    case ItemRestriction: return &e.ItemRestriction;
-    default: return nullptr;
+    case CostPoints:
+        return &e.CostPoints;
+    case AmmoUnitsIncludedWithPointCost:
+        return &e.AmmoUnitsIncludedWithPointCost;
+    case ShotsPerAmmoUnit:
+        return &e.ShotsPerAmmoUnit;
+    case ItemRestriction:
+        return &e.ItemRestriction;
+    default:
+        return nullptr;
     }
 }
 
@@ -88,7 +119,11 @@ bool StoreField(Equipment& e, int field, QStringView text)
 // one line into a following header row; only a data row starts them afresh.
 class WeaponsFileReader {
 public:
-    explicit WeaponsFileReader(const QString& identifier) : Identifier(identifier) { Columns.fill(0); }
+    explicit WeaponsFileReader(const QString& identifier)
+        : Identifier(identifier)
+    {
+        Columns.fill(0);
+    }
 
     bool IsHeaderRow(QStringView line) const
     {
@@ -128,7 +163,8 @@ public:
         for (qsizetype comma = line.indexOf(u','); comma >= 0; comma = line.indexOf(u',', start)) {
             ++ColumnCounter;
             const QStringView field = line.sliced(start, comma - start);
-            const int target = ColumnCounter < qsizetype(FieldOfColumn.size()) ? FieldOfColumn[ColumnCounter] : -1;
+            const int target =
+                ColumnCounter < qsizetype(FieldOfColumn.size()) ? FieldOfColumn[ColumnCounter] : -1;
             if (target >= 0 && !StoreField(record, target, field)) {
                 Error = WeaponsFieldError{lineNumber, ColumnCounter, FieldNames[target], field.toString(),
                                           IsWholeNumberField(target)};
@@ -188,8 +224,9 @@ WeaponsFileContent ReadWeaponsFile(QStringView text, const QString& identifier)
 
 QString WeaponsFilePath(const QString& weaponsFileName, const ProgramLocation& location)
 {
-    const QString path = weaponsFileName.contains(u':') ? weaponsFileName
-                                                        : ResolveFromExecutable(weaponsFileName, location);
+    const QString path = IsFullPath(weaponsFileName, location.Style)
+                             ? weaponsFileName
+                             : ResolveFromExecutable(weaponsFileName, location);
     return ToNativePath(path, location.Style);
 }
 
@@ -211,8 +248,8 @@ QString BadWeaponsFieldMessage(const QString& path, const WeaponsFieldError& err
     return QStringLiteral("Error : Invalid value in file %1, line %2, column %3 (%4): \"%5\" is not %6.\r\n"
                           "\r\n"
                           "The Application will not run without this file.")
-        .arg(path, QString::number(error.LineNumber), QString::number(error.Column), error.FieldName, error.Text,
-             expected);
+        .arg(path, QString::number(error.LineNumber), QString::number(error.Column), error.FieldName,
+             error.Text, expected);
 }
 
 WeaponsFileLoad LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location)

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 
 // A field of a data row that its numeric field cannot hold.
@@ -27,7 +26,7 @@ struct WeaponsFileContent {
 // Fields are ended by commas; the text after the last comma of a line is ignored.
 WeaponsFileContent ReadWeaponsFile(QStringView text, const QString& identifier);
 
-// The weapons file path: the setting resolved against the executable's folder unless it holds ":".
+// The weapons file path: the setting resolved against the executable's folder unless it is a full path.
 QString WeaponsFilePath(const QString& weaponsFileName, const ProgramLocation& location);
 
 struct WeaponsFileLoad {

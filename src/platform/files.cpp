@@ -14,8 +14,9 @@ namespace {
 // order when several do; empty when there is none.
 QString EntryIgnoringCase(const QString& folder, const QString& name)
 {
-    QStringList entries = QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
-                              .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    QStringList entries =
+        QDir(folder.isEmpty() ? QStringLiteral(".") : folder)
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     entries.sort();
     for (const QString& entry : entries) {
         if (entry.compare(name, Qt::CaseInsensitive) == 0)
@@ -41,11 +42,13 @@ QString LocatePath(const QString& path)
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
         const QString prefix = i == 0 ? QString() : located + u'/';
-        if (part.isEmpty() || part == u'.' || part == QStringLiteral("..") || QFileInfo::exists(prefix + part)) {
+        if (part.isEmpty() || part == u'.' || part == QStringLiteral("..") ||
+            QFileInfo::exists(prefix + part)) {
             located = prefix + part;
             continue;
         }
-        const QString entry = EntryIgnoringCase(i == 0 ? QString() : (located.isEmpty() ? QStringLiteral("/") : located), part);
+        const QString entry =
+            EntryIgnoringCase(i == 0 ? QString() : (located.isEmpty() ? QStringLiteral("/") : located), part);
         if (entry.isEmpty())
             return prefix + parts.mid(i).join(u'/');
         located = prefix + entry;

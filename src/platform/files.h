@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-
 #include <optional>
 
 // File system access. Every function takes a path in the native style (see paths.h; on Posix "\" is

@@ -50,7 +50,8 @@ QString FixedDecimal::ToText(QChar decimalPoint) const
 {
     // Work on the magnitude as unsigned so that the smallest value has a magnitude too.
     const bool negative = Units < 0;
-    const quint64 magnitude = negative ? quint64(0) - static_cast<quint64>(Units) : static_cast<quint64>(Units);
+    const quint64 magnitude =
+        negative ? quint64(0) - static_cast<quint64>(Units) : static_cast<quint64>(Units);
     QString text = QString::number(magnitude / 10000);
     quint64 fraction = magnitude % 10000;
     if (fraction != 0) {

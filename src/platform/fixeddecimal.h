@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QtGlobal>
-
 #include <compare>
 
 // Kilograms with four decimal places, held as a 64-bit count of ten-thousandths: sums, differences and
@@ -36,6 +35,9 @@ public:
     friend constexpr bool operator==(FixedDecimal, FixedDecimal) = default;
 
 private:
-    constexpr explicit FixedDecimal(qint64 units) : Units(units) {}
+    constexpr explicit FixedDecimal(qint64 units)
+        : Units(units)
+    {
+    }
     qint64 Units = 0;
 };

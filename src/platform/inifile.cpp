@@ -80,7 +80,8 @@ QList<QStringView> IniLines(QStringView text)
 
 QString ValueWithoutQuotes(QStringView value)
 {
-    if (value.size() > 1 && (value.front() == u'"' || value.front() == u'\'') && value.back() == value.front())
+    if (value.size() > 1 && (value.front() == u'"' || value.front() == u'\'') &&
+        value.back() == value.front())
         value = value.sliced(1, value.size() - 2);
     return value.first(qMin(value.size(), LongestValue)).toString();
 }

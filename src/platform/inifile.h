@@ -16,7 +16,8 @@ public:
 
     // The value of key in section, or fallback when the section or the key is absent, or when the key
     // stands on a line without "=".
-    QString Value(const QString& section, const QString& key, const QString& fallback = QStringLiteral("0")) const;
+    QString Value(const QString& section, const QString& key,
+                  const QString& fallback = QStringLiteral("0")) const;
 
 private:
     struct Entry {

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
-
 #include <optional>
 
 // Folder listings in the order and with the matching of the original file and folder list controls.

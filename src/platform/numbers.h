@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringView>
-
 #include <optional>
 
 // Numeric rules of the original runtime: how a text becomes a number, how numbers are rounded and

@@ -7,8 +7,7 @@
 // Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF; the terminator is not part
 // of the line, and a last line without a terminator counts too (an empty text has no lines).
 // onLine(QStringView line) is called for each line in order; the views point into text.
-template <typename OnLine>
-void ForEachLine(QStringView text, OnLine&& onLine)
+template <typename OnLine> void ForEachLine(QStringView text, OnLine&& onLine)
 {
     const QChar* data = text.data();
     const qsizetype size = text.size();

@@ -7,11 +7,16 @@
 qint16 SkillCost(int level)
 {
     switch (level) {
-    case 1: return 1;
-    case 2: return 3;
-    case 3: return 6;
-    case 4: return 10;
-    default: return 0;
+    case 1:
+        return 1;
+    case 2:
+        return 3;
+    case 3:
+        return 6;
+    case 4:
+        return 10;
+    default:
+        return 0;
     }
 }
 
@@ -19,11 +24,12 @@ qint64 SelectedEquipmentCost(const QStringList& entries, const EquipmentCatalogu
 {
     qint64 cost = 0;
     for (qsizetype i = 1; i < entries.size(); ++i)
-        catalogue.ForEachWithDisplayName(entries.at(i), [&cost](const Equipment& item) { cost += item.CostPoints; });
+        catalogue.ForEachWithDisplayName(entries.at(i),
+                                         [&cost](const Equipment& item) { cost += item.CostPoints; });
     return cost;
 }
 
-qint64 PointsAvailable(qint16 startingPoints, const SkillLevels& levels, const QStringList& entries,
+qint64 AvailablePoints(qint16 startingPoints, const SkillLevels& levels, const QStringList& entries,
                        const EquipmentCatalogue& catalogue)
 {
     qint64 points = startingPoints;
@@ -32,7 +38,7 @@ qint64 PointsAvailable(qint16 startingPoints, const SkillLevels& levels, const Q
     return points - SelectedEquipmentCost(entries, catalogue);
 }
 
-QString PointsAvailableText(qint64 points)
+QString AvailablePointsText(qint64 points)
 {
     constexpr qint64 lowest = std::numeric_limits<qint16>::min();
     constexpr qint64 highest = std::numeric_limits<qint16>::max();

@@ -17,9 +17,9 @@ qint64 SelectedEquipmentCost(const QStringList& entries, const EquipmentCatalogu
 
 // The points still available: startingPoints less the skill levels' costs less the equipment's. Computed
 // wide so that nothing wraps; the text clamps it to the 16-bit range, so an overspent budget stays negative.
-qint64 PointsAvailable(qint16 startingPoints, const SkillLevels& levels, const QStringList& entries,
+qint64 AvailablePoints(qint16 startingPoints, const SkillLevels& levels, const QStringList& entries,
                        const EquipmentCatalogue& catalogue);
-QString PointsAvailableText(qint64 points);
+QString AvailablePointsText(qint64 points);
 
 // True when the points text reads as a number below 0: the label then turns red and saving is refused.
 bool IsOverspent(const QString& pointsText);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <array>
 
 // The twelve proficiencies (ten skills and two physical attributes), in their fixed order: number 1 is

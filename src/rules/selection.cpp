@@ -35,7 +35,8 @@ bool RemovalClearsLoadMode(const QString& entry)
     return entry.toUpper() == QStringLiteral("LOAD BEARING VEST");
 }
 
-std::optional<QString> SkillRequirementsRefusal(const QStringList& entries, const EquipmentCatalogue& catalogue,
+std::optional<QString> SkillRequirementsRefusal(const QStringList& entries,
+                                                const EquipmentCatalogue& catalogue,
                                                 const SkillLevels& levels, const QString& explosivesSkillName,
                                                 const QString& medicalSkillName)
 {

@@ -5,7 +5,6 @@
 
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // Adding items from the catalogue grid, removing them from the list, and the rules that go with it.
@@ -28,6 +27,7 @@ bool RemovalClearsLoadMode(const QString& entry);
 // The message that refuses a save when an item needs a skill that the class lacks: the explosives and the
 // medic skills, whose names stand in an item's SpecialModes. The entries after the starting item are
 // examined in list order, and within one item explosives before medic; the first failure decides.
-std::optional<QString> SkillRequirementsRefusal(const QStringList& entries, const EquipmentCatalogue& catalogue,
+std::optional<QString> SkillRequirementsRefusal(const QStringList& entries,
+                                                const EquipmentCatalogue& catalogue,
                                                 const SkillLevels& levels, const QString& explosivesSkillName,
                                                 const QString& medicalSkillName);

@@ -1,7 +1,6 @@
 #include "rules/weight.h"
 
 #include <QList>
-
 #include <array>
 
 namespace {
@@ -27,7 +26,8 @@ QList<const Equipment*> ExaminedItems(const QStringList& entries, const Equipmen
 {
     QList<const Equipment*> items;
     for (qsizetype i = 1; i < entries.size(); ++i)
-        catalogue.ForEachWithDisplayName(entries.at(i), [&items](const Equipment& item) { items.append(&item); });
+        catalogue.ForEachWithDisplayName(entries.at(i),
+                                         [&items](const Equipment& item) { items.append(&item); });
     return items;
 }
 
@@ -35,7 +35,8 @@ QList<const Equipment*> ExaminedItems(const QStringList& entries, const Equipmen
 
 FixedDecimal StrengthAllowance(int strengthLevel)
 {
-    return strengthLevel >= 1 && strengthLevel <= 4 ? FixedDecimal::FromWhole(2 * strengthLevel) : FixedDecimal();
+    return strengthLevel >= 1 && strengthLevel <= 4 ? FixedDecimal::FromWhole(2 * strengthLevel)
+                                                    : FixedDecimal();
 }
 
 QString MovementMessageFor(FixedDecimal excess)
@@ -79,7 +80,8 @@ QString LoadModeMessage(LoadMode mode)
 LoadModeChoice LoadModeSaving(const QStringList& entries, const EquipmentCatalogue& catalogue)
 {
     const QList<const Equipment*> items = ExaminedItems(entries, catalogue);
-    if (std::none_of(items.begin(), items.end(), [](const Equipment* item) { return IsLoadBearingVest(*item); }))
+    if (std::none_of(items.begin(), items.end(),
+                     [](const Equipment* item) { return IsLoadBearingVest(*item); }))
         return {};
 
     // One running sum through four passes: each later value includes the earlier ones.

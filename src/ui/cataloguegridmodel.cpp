@@ -2,7 +2,10 @@
 
 #include "catalogue/cataloguegrid.h"
 
-CatalogueGridModel::CatalogueGridModel(QObject* parent) : QAbstractTableModel(parent) {}
+CatalogueGridModel::CatalogueGridModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
 
 void CatalogueGridModel::Fill(const EquipmentCatalogue& catalogue)
 {

@@ -13,8 +13,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListWidget>
+#include <QLocale>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
@@ -40,7 +40,9 @@ int ShiftState(Qt::KeyboardModifiers modifiers)
 
 } // namespace
 
-Form1::Form1(const EditorContext& context, QWidget* parent) : QWidget(parent), Context(context)
+Form1::Form1(const EditorContext& context, QWidget* parent)
+    : QWidget(parent)
+    , Context(context)
 {
     BuildControls();
     WireEvents();
@@ -79,7 +81,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     auto* key = static_cast<QKeyEvent*>(event);
     const int keyCode = VirtualKeyCode(key->key());
     const int shiftState = ShiftState(key->modifiers());
-    const bool isCommand = keyCode == 27 || (shiftState == 4 && (keyCode == 'A' || keyCode == 'S' || keyCode == 'C'));
+    const bool isCommand =
+        keyCode == 27 || (shiftState == 4 && (keyCode == 'A' || keyCode == 'S' || keyCode == 'C'));
     if (!isCommand)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {
@@ -124,11 +127,43 @@ void Form1::FillClassList()
         AddSortedItem(ClassName, name);
 }
 
-void Form1::DiscoverModels() {}
+void Form1::DiscoverModels()
+{
+    Models.emplace(Context.Settings.ModelPath, Context.Location);
+    const std::optional<QStringList> names = Models->ModelNames();
+    if (!names) {
+        for (QComboBox* box : {ModelName, HeadSkin, BodySkin, LegsSkin})
+            box->setEnabled(false);
+        Context.Messages.Show(ModelsFolderMissingMessage());
+        return;
+    }
+    ModelName->clear();
+    ModelName->clearEditText();
+    for (const QString& name : *names) {
+        AddSortedItem(ModelName, name);
+        if (ModelName->currentText().isEmpty())
+            ModelName->setEditText(name);
+    }
+    DiscoverSkins();
+}
+
+void Form1::DiscoverSkins()
+{
+    const SkinLists skins = Models->DiscoverSkins(ModelName->currentText());
+    const std::array<std::pair<QComboBox*, const QStringList*>, 3> lists = {
+        {{HeadSkin, &skins.Head}, {BodySkin, &skins.Body}, {LegsSkin, &skins.Legs}}};
+    for (const auto& [box, ids] : lists) {
+        for (const QString& id : *ids)
+            AddSortedItem(box, id);
+        if (box->currentText().isEmpty() && box->count() > 0)
+            box->setEditText(box->itemText(0));
+    }
+}
 
 void Form1::SelectItem()
 {
-    if (const std::optional<QString> item = ItemToSelect(GridModel->CellText(MSHFlexGrid1->currentIndex().row(), 0)))
+    if (const std::optional<QString> item =
+            ItemToSelect(GridModel->CellText(MSHFlexGrid1->currentIndex().row(), 0)))
         List1->addItem(*item);
 }
 
@@ -145,8 +180,8 @@ void Form1::ClearClass()
 void Form1::RecalculatePoints()
 {
     const qint64 points =
-        PointsAvailable(Context.Settings.StartingPoints, Levels(), SelectedEntries(), Context.Catalogue);
-    SetPointsAvailable(PointsAvailableText(points));
+        AvailablePoints(Context.Settings.StartingPoints, Levels(), SelectedEntries(), Context.Catalogue);
+    SetPointsAvailable(AvailablePointsText(points));
 }
 
 void Form1::RecalculateWeight()
@@ -173,7 +208,14 @@ void Form1::OnClassPicked()
         LoadClass();
 }
 
-void Form1::OnModelPicked() {}
+void Form1::OnModelPicked()
+{
+    for (QComboBox* box : {HeadSkin, BodySkin, LegsSkin}) {
+        box->clear();
+        box->clearEditText();
+    }
+    DiscoverSkins();
+}
 
 void Form1::AddSelectedItem()
 {
@@ -191,7 +233,8 @@ void Form1::AddSelectedItem()
 void Form1::RemoveSelectedItem()
 {
     QListWidgetItem* selected = List1->currentItem();
-    if (!selected || !selected->isSelected() || !IsRemovable(selected->text(), Context.Settings.StartingEquipmentName))
+    if (!selected || !selected->isSelected() ||
+        !IsRemovable(selected->text(), Context.Settings.StartingEquipmentName))
         return;
     if (RemovalClearsLoadMode(selected->text()))
         AmmoMessage->clear();

@@ -2,11 +2,12 @@
 
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
+#include "models/modellibrary.h"
 #include "rules/proficiencies.h"
 
 #include <QWidget>
-
 #include <array>
+#include <optional>
 
 class CatalogueGridModel;
 class MessageBoxes;
@@ -41,6 +42,7 @@ public:
     void FillCatalogueGrid();
     void FillClassList();
     void DiscoverModels();
+    void DiscoverSkins();
 
     // Appends the item name of the grid's current row to List1, unless it is empty or the heading.
     void SelectItem();
@@ -68,7 +70,10 @@ public:
     QPushButton* Command2 = nullptr; // Close
     QPushButton* Command6 = nullptr; // Clear All
 
-    QSlider* Slider(Proficiency proficiency) const { return SkillSliders[static_cast<std::size_t>(proficiency)]; }
+    QSlider* Slider(Proficiency proficiency) const
+    {
+        return SkillSliders[static_cast<std::size_t>(proficiency)];
+    }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -96,4 +101,5 @@ private:
 
     EditorContext Context;
     CatalogueGridModel* GridModel = nullptr;
+    std::optional<ModelLibrary> Models; // from the start-up's DiscoverModels on
 };

@@ -1,8 +1,7 @@
 // The controls of Form1: kind, name, caption, tool tip, place and tab order.
 
-#include "ui/form1.h"
-
 #include "ui/cataloguegridmodel.h"
+#include "ui/form1.h"
 #include "ui/sortedcombobox.h"
 #include "ui/twips.h"
 #include "ui/windowicon.h"
@@ -49,21 +48,25 @@ const std::array<SliderSpec, ProficiencyCount> SliderRows = {{
     {"SniperRifleSkill", "Label8", QStringLiteral("Sniper Rifles"), 2760, 975, WeaponSkillTip},
     {"MachineGunSkill", "Label9", QStringLiteral("Machine Guns"), 3120, 1095, WeaponSkillTip},
     {"KnivesSkill", "Label24", QStringLiteral("Knives"), 3480, 1095,
-     QStringLiteral("Higher skills increate your capability of doing damage and use this weapon class without "
-                    "penalty as well as increasing throwing distance.")},
+     QStringLiteral(
+         "Higher skills increate your capability of doing damage and use this weapon class without "
+         "penalty as well as increasing throwing distance.")},
     {"ExplosivesSkill", "Label10", QStringLiteral("Explosives"), 3840, 855,
      QStringLiteral("Explosives skill allow players to use explosives safely. You will need this skill to "
                     "purchase high explosives.")},
     {"MedicSkill", "Label11", QStringLiteral("Medic"), 4200, 495,
      QStringLiteral("This skill enables you to use and benifit from carrying a medkit.")},
     {"StealthSkill", "Label12", QStringLiteral("Stealth"), 4560, 615,
-     QStringLiteral("This skill affects you ability to move silently. Higher levels of this skill allows more "
-                    "armor to be worn while sneaking.")},
+     QStringLiteral(
+         "This skill affects you ability to move silently. Higher levels of this skill allows more "
+         "armor to be worn while sneaking.")},
     {"StaminaAttribute", "Label13", QStringLiteral("Stamina"), 4920, 735,
-     QStringLiteral("This attribute affects you ability to take damage. Higher stamina makes you harder to kill.")},
+     QStringLiteral(
+         "This attribute affects you ability to take damage. Higher stamina makes you harder to kill.")},
     {"StrengthAttribute", "Label14", QStringLiteral("Strength"), 5280, 735,
-     QStringLiteral("This attribute represents your physical strenght. Strenght conteracts the effect of weight "
-                    "on your movement speed. With higher strenght you can carry more and move faster.")},
+     QStringLiteral(
+         "This attribute represents your physical strenght. Strenght conteracts the effect of weight "
+         "on your movement speed. With higher strenght you can carry more and move faster.")},
 }};
 
 // "MS Sans Serif" where the system has it, else the metric-close Liberation Sans, else the default sans.
@@ -146,8 +149,9 @@ void Form1::BuildControls()
     setPalette(background);
     setAutoFillBackground(true);
 
-    ClassName = Placed(NewEditableComboBox(this), "ClassName", {960, 120, 2535, 315},
-                       QStringLiteral("Select a class to edit or type a new name to add your own new class."));
+    ClassName =
+        Placed(NewEditableComboBox(this), "ClassName", {960, 120, 2535, 315},
+               QStringLiteral("Select a class to edit or type a new name to add your own new class."));
     ClassName->addItem(QStringLiteral("<New Class>"));
     NewCaptionFor(this, {"Label1", QStringLiteral("Name"), {120, 120, 735, 255}, true}, ClassName);
 
@@ -156,7 +160,9 @@ void Form1::BuildControls()
                                      "player if you plan on distributing this character."));
     NewCaptionFor(this, {"Label21", QStringLiteral("Callsign :"), {120, 480, 735, 255}, true}, Callsign);
 
-    NewLabel(this, {"Label4", QStringLiteral("Proficiency's and Physical Attributes"), {120, 840, 3255, 255}, true});
+    NewLabel(
+        this,
+        {"Label4", QStringLiteral("Proficiency's and Physical Attributes"), {120, 840, 3255, 255}, true});
     for (int i = 0; i < ProficiencyCount; ++i) {
         const SliderSpec& row = SliderRows[static_cast<std::size_t>(i)];
         auto* slider = Placed(new QSlider(Qt::Horizontal, this), row.SliderName, {1680, row.Top, 1815, 255},
@@ -175,14 +181,17 @@ void Form1::BuildControls()
                                       "character. Certain maps car override this value."));
     NewCaptionFor(this, {"Label20", QStringLiteral("Model:"), {120, 5880, 975, 255}, false}, ModelName);
     NewLabel(this, {"Label3", QStringLiteral("Skin ID's"), {120, 6240, 735, 255}, false});
-    HeadSkin = Placed(NewEditableComboBox(this), "HeadSkin", {2160, 6240, 1270, 315},
-                      QStringLiteral("Use this drop down box to select the head skin to use on the chosen model."));
+    HeadSkin =
+        Placed(NewEditableComboBox(this), "HeadSkin", {2160, 6240, 1270, 315},
+               QStringLiteral("Use this drop down box to select the head skin to use on the chosen model."));
     NewCaptionFor(this, {"Label15", QStringLiteral("Head"), {1320, 6240, 735, 255}, false}, HeadSkin);
-    BodySkin = Placed(NewEditableComboBox(this), "BodySkin", {2160, 6600, 1270, 315},
-                      QStringLiteral("Use this drop down box to select the body skin to use on the chosen model."));
+    BodySkin =
+        Placed(NewEditableComboBox(this), "BodySkin", {2160, 6600, 1270, 315},
+               QStringLiteral("Use this drop down box to select the body skin to use on the chosen model."));
     NewCaptionFor(this, {"Label16", QStringLiteral("Body"), {1320, 6600, 855, 255}, false}, BodySkin);
-    LegsSkin = Placed(NewEditableComboBox(this), "LegsSkin", {2160, 6960, 1270, 315},
-                      QStringLiteral("Use this drop down box to select the leg skin to use on the chosen model."));
+    LegsSkin =
+        Placed(NewEditableComboBox(this), "LegsSkin", {2160, 6960, 1270, 315},
+               QStringLiteral("Use this drop down box to select the leg skin to use on the chosen model."));
     NewCaptionFor(this, {"Label19", QStringLiteral("Legs"), {1320, 6960, 735, 255}, false}, LegsSkin);
 
     MSHFlexGrid1 = Placed(new QTableView(this), "MSHFlexGrid1", {3600, 120, 8025, 4400},
@@ -206,25 +215,28 @@ void Form1::BuildControls()
     List1->setAccessibleName(QStringLiteral("Selected weapons and equipment"));
 
     NewLabel(this, {"Label25", QStringLiteral("Special:"), {8880, 4560, 1215, 255}, true});
-    AmmoMessage = Placed(new QLabel(this), "AmmoMessage", {8880, 4800, 2655, 855},
-                         QStringLiteral("This area shows special effects that may be in place due to certain "
-                                        "combination of equipment or skills. Example : Load bearing vests and "
-                                        "their effect on ammo weight."));
+    AmmoMessage =
+        Placed(new QLabel(this), "AmmoMessage", {8880, 4800, 2655, 855},
+               QStringLiteral("This area shows special effects that may be in place due to certain "
+                              "combination of equipment or skills. Example : Load bearing vests and "
+                              "their effect on ammo weight."));
     AmmoMessage->setAccessibleName(QStringLiteral("Special:"));
     NewLabel(this, {"Label18", QStringLiteral("Movement:"), {8880, 5760, 1215, 255}, true});
-    MovementMessage = Placed(new QLabel(QStringLiteral("Slow run, small jumps."), this), "MovementMessage",
-                             {8880, 6120, 2775, 375},
-                             QStringLiteral("This area shows your relative maximum speed based on the amount of "
-                                            "weight you carry and you chosen strength."));
+    MovementMessage =
+        Placed(new QLabel(QStringLiteral("Slow run, small jumps."), this), "MovementMessage",
+               {8880, 6120, 2775, 375},
+               QStringLiteral("This area shows your relative maximum speed based on the amount of "
+                              "weight you carry and you chosen strength."));
     MovementMessage->setAccessibleName(QStringLiteral("Movement:"));
     for (QLabel* message : {AmmoMessage, MovementMessage}) {
         message->setWordWrap(true);
         message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
 
-    PointsAvailable = Placed(new QLabel(this), "PointsAvailable", {10560, 6720, 735, 255},
-                             QStringLiteral("Number of points remaining. You cannot save the class unless this "
-                                            "value is 0 or above."));
+    PointsAvailable =
+        Placed(new QLabel(this), "PointsAvailable", {10560, 6720, 735, 255},
+               QStringLiteral("Number of points remaining. You cannot save the class unless this "
+                              "value is 0 or above."));
     NewCaptionFor(this, {"Label2", QStringLiteral("Points Available  :"), {8880, 6720, 1335, 255}, false},
                   PointsAvailable);
     WeightConsumed = Placed(new QLabel(this), "WeightConsumed", {10560, 6960, 735, 255},
@@ -232,7 +244,8 @@ void Form1::BuildControls()
     NewCaptionFor(this, {"Label17", QStringLiteral("Weight Consumed  :"), {8880, 6960, 1455, 255}, false},
                   WeightConsumed);
 
-    Command6 = Placed(new QPushButton(QStringLiteral("Clear &All"), this), "Command6", {8880, 7320, 800, 255});
+    Command6 =
+        Placed(new QPushButton(QStringLiteral("Clear &All"), this), "Command6", {8880, 7320, 800, 255});
     Command2 = Placed(new QPushButton(QStringLiteral("&Close"), this), "Command2", {9840, 7320, 800, 255});
     Command1 = Placed(new QPushButton(QStringLiteral("&Save"), this), "Command1", {10800, 7320, 800, 255});
     Command6->setAccessibleName(QStringLiteral("Clear All"));
@@ -259,7 +272,8 @@ void Form1::BuildControls()
 void Form1::FitOutputLabel(QLabel* label)
 {
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 2;
-    const int given = label->property("GivenWidth").isValid() ? label->property("GivenWidth").toInt() : label->width();
+    const int given =
+        label->property("GivenWidth").isValid() ? label->property("GivenWidth").toInt() : label->width();
     label->setProperty("GivenWidth", given);
     label->resize(qMin(qMax(given, needed), RoomToTheRight(label)), label->height());
 }

@@ -5,7 +5,8 @@
 
 void DialogMessageBoxes::Show(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 

@@ -21,7 +21,8 @@ std::unique_ptr<RunningEditor> Main(const ProgramLocation& location, MessageBoxe
     }
     editor->Catalogue = std::move(weapons.Catalogue);
 
-    editor->Window = std::make_unique<Form1>(EditorContext{editor->Settings, editor->Catalogue, location, messages, end});
+    editor->Window =
+        std::make_unique<Form1>(EditorContext{editor->Settings, editor->Catalogue, location, messages, end});
     Form1& window = *editor->Window;
     window.FillCatalogueGrid();
     window.show();

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QRect>
-
 #include <cmath>
 
 // The window's layout is given in twips: 1440 to the inch, 15 to the pixel at 96 dots per inch. Qt scales

@@ -1,4 +1,5 @@
 #include "platform/files.h"
+
 #include "platform/listing.h"
 #include "support/testmain.h"
 #include "support/testsupport.h"
@@ -29,16 +30,26 @@ void FilesTest::wildcard_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("pattern");
     QTest::addColumn<bool>("matches");
-    QTest::newRow("star extension") << "Alpha.cfg" << "*.cfg" << true;
-    QTest::newRow("case ignored") << "Charlie.CFG" << "*.cfg" << true;
-    QTest::newRow("longer extension") << "Alpha.cfg.bak" << "*.cfg" << false;
-    QTest::newRow("two dots") << "Alpha.old.cfg" << "*.cfg" << true;
-    QTest::newRow("empty name before extension") << ".cfg" << "*.cfg" << true;
-    QTest::newRow("question marks") << "head_001.tga" << "head_???.tga" << true;
-    QTest::newRow("upper case with question marks") << "HEAD_00A.TGA" << "head_???.tga" << true;
-    QTest::newRow("too many characters") << "head_001p1.tga" << "head_???.tga" << false;
-    QTest::newRow("too few characters") << "head_01.tga" << "head_???.tga" << false;
-    QTest::newRow("star backtracks") << "a.cfg.cfg" << "*.cfg" << true;
+    QTest::newRow("star extension") << "Alpha.cfg"
+                                    << "*.cfg" << true;
+    QTest::newRow("case ignored") << "Charlie.CFG"
+                                  << "*.cfg" << true;
+    QTest::newRow("longer extension") << "Alpha.cfg.bak"
+                                      << "*.cfg" << false;
+    QTest::newRow("two dots") << "Alpha.old.cfg"
+                              << "*.cfg" << true;
+    QTest::newRow("empty name before extension") << ".cfg"
+                                                 << "*.cfg" << true;
+    QTest::newRow("question marks") << "head_001.tga"
+                                    << "head_???.tga" << true;
+    QTest::newRow("upper case with question marks") << "HEAD_00A.TGA"
+                                                    << "head_???.tga" << true;
+    QTest::newRow("too many characters") << "head_001p1.tga"
+                                         << "head_???.tga" << false;
+    QTest::newRow("too few characters") << "head_01.tga"
+                                        << "head_???.tga" << false;
+    QTest::newRow("star backtracks") << "a.cfg.cfg"
+                                     << "*.cfg" << true;
 }
 
 void FilesTest::wildcard()
@@ -51,17 +62,20 @@ void FilesTest::wildcard()
 
 void FilesTest::compareWithoutCase_ordersSymbolsDigitsLetters()
 {
-    QStringList names = {QStringLiteral("bravo"), QStringLiteral("1st"), QStringLiteral("Alpha"),
+    QStringList names = {QStringLiteral("bravo"),       QStringLiteral("1st"),     QStringLiteral("Alpha"),
                          QStringLiteral("<New Class>"), QStringLiteral("charlie"), QStringLiteral("alpha")};
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) { return CompareWithoutCase(a, b) < 0; });
-    QCOMPARE(names, (QStringList{QStringLiteral("<New Class>"), QStringLiteral("1st"), QStringLiteral("Alpha"),
-                                 QStringLiteral("alpha"), QStringLiteral("bravo"), QStringLiteral("charlie")}));
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return CompareWithoutCase(a, b) < 0; });
+    QCOMPARE(names,
+             (QStringList{QStringLiteral("<New Class>"), QStringLiteral("1st"), QStringLiteral("Alpha"),
+                          QStringLiteral("alpha"), QStringLiteral("bravo"), QStringLiteral("charlie")}));
 }
 
 void FilesTest::listFiles_matchesPatternAndSkipsFoldersAndHiddenFiles()
 {
     QTemporaryDir dir;
-    for (const char* name : {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "Alpha.cfg.bak", ".hidden.cfg", "notes.txt"})
+    for (const char* name :
+         {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "Alpha.cfg.bak", ".hidden.cfg", "notes.txt"})
         QVERIFY(WriteTestFile(dir.filePath(QString::fromLatin1(name)), "x"));
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.cfg")));
     QFile readOnly(dir.filePath(QStringLiteral("delta.cfg")));
@@ -69,8 +83,8 @@ void FilesTest::listFiles_matchesPatternAndSkipsFoldersAndHiddenFiles()
     readOnly.close();
     QVERIFY(readOnly.setPermissions(QFileDevice::ReadOwner));
     QCOMPARE(ListFiles(dir.path(), QStringLiteral("*.cfg")),
-             (QStringList{QStringLiteral("Alpha.cfg"), QStringLiteral("bravo.cfg"), QStringLiteral("Charlie.CFG"),
-                          QStringLiteral("delta.cfg")}));
+             (QStringList{QStringLiteral("Alpha.cfg"), QStringLiteral("bravo.cfg"),
+                          QStringLiteral("Charlie.CFG"), QStringLiteral("delta.cfg")}));
     QCOMPARE(ListFiles(dir.filePath(QStringLiteral("missing")), QStringLiteral("*.cfg")), QStringList());
     QCOMPARE(ListFiles(QString(), QStringLiteral("*")), QStringList());
 }
@@ -123,7 +137,8 @@ void FilesTest::replaceFile_readOnlyFile_isRefusedAndKept()
 void FilesTest::replaceFile_missingFolder_reportsReason()
 {
     QTemporaryDir dir;
-    const std::optional<QString> failure = ReplaceFile(dir.filePath(QStringLiteral("gone/Sniper.cfg")), "new");
+    const std::optional<QString> failure =
+        ReplaceFile(dir.filePath(QStringLiteral("gone/Sniper.cfg")), "new");
     QVERIFY(failure);
     QVERIFY(!failure->isEmpty());
 }

@@ -1,9 +1,9 @@
-#include "platform/fixeddecimal.h"
 #include "platform/numbers.h"
+
+#include "platform/fixeddecimal.h"
 #include "support/testmain.h"
 
 #include <QTest>
-
 #include <cmath>
 #include <limits>
 
@@ -204,7 +204,8 @@ void NumbersTest::fixedText()
     QFETCH(qint64, tenThousandths);
     QFETCH(QString, expected);
     QCOMPARE(FixedDecimal::FromTenThousandths(tenThousandths).ToText(u'.'), expected);
-    QCOMPARE(FixedDecimal::FromTenThousandths(tenThousandths).ToText(u','), QString(expected).replace(u'.', u','));
+    QCOMPARE(FixedDecimal::FromTenThousandths(tenThousandths).ToText(u','),
+             QString(expected).replace(u'.', u','));
 }
 
 void NumbersTest::fixedArithmetic_saturatesInsteadOfWrapping()

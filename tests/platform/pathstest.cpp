@@ -1,5 +1,6 @@
-#include "platform/files.h"
 #include "platform/paths.h"
+
+#include "platform/files.h"
 #include "support/testmain.h"
 #include "support/testsupport.h"
 
@@ -31,12 +32,18 @@ void PathsTest::resolveRelativePath_data()
     const QString tool = QStringLiteral("C:\\Games\\Mod\\Tool");
     QTest::newRow("win parent") << windows << "..\\weapons.csv" << tool << "C:\\Games\\Mod\\weapons.csv";
     QTest::newRow("win two parents") << windows << "..\\..\\x" << tool << "C:\\Games\\x";
-    QTest::newRow("win leading separator") << windows << "\\characters" << tool << "C:\\Games\\Mod\\Tool\\characters";
-    QTest::newRow("win nothing inserted") << windows << "weapons.csv" << tool << "C:\\Games\\Mod\\Toolweapons.csv";
-    QTest::newRow("win drive root") << windows << "..\\weapons.csv" << "C:\\" << "C:\\weapons.csv";
-    QTest::newRow("win parent keeps separator") << windows << "..\\" << "C:\\Games\\Mod\\models"
+    QTest::newRow("win leading separator")
+        << windows << "\\characters" << tool << "C:\\Games\\Mod\\Tool\\characters";
+    QTest::newRow("win nothing inserted")
+        << windows << "weapons.csv" << tool << "C:\\Games\\Mod\\Toolweapons.csv";
+    QTest::newRow("win drive root") << windows << "..\\weapons.csv"
+                                    << "C:\\"
+                                    << "C:\\weapons.csv";
+    QTest::newRow("win parent keeps separator") << windows << "..\\"
+                                                << "C:\\Games\\Mod\\models"
                                                 << "C:\\Games\\Mod\\";
-    QTest::newRow("win forward slashes do not climb") << windows << "../x" << tool << "C:\\Games\\Mod\\Tool../x";
+    QTest::newRow("win forward slashes do not climb")
+        << windows << "../x" << tool << "C:\\Games\\Mod\\Tool../x";
     QTest::newRow("win empty path") << windows << "" << tool << tool;
     QTest::newRow("win more parents than folders") << windows << "..\\..\\..\\..\\..\\x" << tool << "C:\\x";
 
@@ -44,9 +51,14 @@ void PathsTest::resolveRelativePath_data()
     QTest::newRow("posix parent") << posix << "..\\weapons.csv" << posixTool << "/games/mod/weapons.csv";
     QTest::newRow("posix slash parent") << posix << "../weapons.csv" << posixTool << "/games/mod/weapons.csv";
     QTest::newRow("posix two parents") << posix << "..\\../x" << posixTool << "/games/x";
-    QTest::newRow("posix leading backslash") << posix << "\\characters" << posixTool << "/games/mod/tool\\characters";
-    QTest::newRow("posix root") << posix << "..\\weapons.csv" << "/" << "/weapons.csv";
-    QTest::newRow("posix parent keeps separator") << posix << "..\\" << "/games/mod/models" << "/games/mod/";
+    QTest::newRow("posix leading backslash")
+        << posix << "\\characters" << posixTool << "/games/mod/tool\\characters";
+    QTest::newRow("posix root") << posix << "..\\weapons.csv"
+                                << "/"
+                                << "/weapons.csv";
+    QTest::newRow("posix parent keeps separator") << posix << "..\\"
+                                                  << "/games/mod/models"
+                                                  << "/games/mod/";
 }
 
 void PathsTest::resolveRelativePath()
@@ -85,7 +97,8 @@ void PathsTest::nativePath()
     QCOMPARE(ToNativePath(QStringLiteral("/a/tool\\characters\\x.cfg"), PathStyle::Posix),
              QStringLiteral("/a/tool/characters/x.cfg"));
     QCOMPARE(ToNativePath(QStringLiteral("C:\\a\\b"), PathStyle::Windows), QStringLiteral("C:\\a\\b"));
-    QCOMPARE(LastPathComponent(QStringLiteral("/a/models\\Ranger"), PathStyle::Posix), QStringLiteral("Ranger"));
+    QCOMPARE(LastPathComponent(QStringLiteral("/a/models\\Ranger"), PathStyle::Posix),
+             QStringLiteral("Ranger"));
     QCOMPARE(LastPathComponent(QStringLiteral("C:\\a/b"), PathStyle::Windows), QStringLiteral("a/b"));
 }
 

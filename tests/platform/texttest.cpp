@@ -1,5 +1,6 @@
-#include "platform/codepage.h"
 #include "platform/text.h"
+
+#include "platform/codepage.h"
 #include "platform/textlines.h"
 #include "support/testmain.h"
 

@@ -1,4 +1,5 @@
 #include "rules/points.h"
+
 #include "support/testmain.h"
 #include "support/testsupport.h"
 
@@ -50,16 +51,18 @@ void PointsTest::pointsAvailable_data()
     QTest::newRow("new class") << SkillLevels{} << QStringList{Base} << qint64(30);
     QTest::newRow("all twelve at 4") << Levels({4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4, 4}) << QStringList{Base}
                                      << qint64(-90);
-    QTest::newRow("levels 1 to 4") << Levels({1, 0, 2, 0, 3, 0, 0, 0, 0, 4}) << QStringList{Base} << qint64(10);
+    QTest::newRow("levels 1 to 4") << Levels({1, 0, 2, 0, 3, 0, 0, 0, 0, 4}) << QStringList{Base}
+                                   << qint64(10);
     QTest::newRow("same item twice") << SkillLevels{} << QStringList{Base, "M4A1", "M4A1"} << qint64(20);
     QTest::newRow("starting item costs nothing") << SkillLevels{} << QStringList{Base} << qint64(30);
-    QTest::newRow("a second starting item entry costs") << SkillLevels{} << QStringList{Base, Base} << qint64(23);
+    QTest::newRow("a second starting item entry costs")
+        << SkillLevels{} << QStringList{Base, Base} << qint64(23);
     QTest::newRow("case must match") << SkillLevels{} << QStringList{Base, "knife"} << qint64(30);
     QTest::newRow("blanks must match") << SkillLevels{} << QStringList{Base, "Knife "} << qint64(30);
     QTest::newRow("all items of one name count") << SkillLevels{} << QStringList{Base, "Twin"} << qint64(25);
     QTest::newRow("negative cost refunds") << SkillLevels{} << QStringList{Base, "Refund"} << qint64(32);
-    QTest::newRow("exactly spent") << Levels({4, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}) << QStringList{Base, "M4A1", "M4A1"}
-                                   << qint64(0);
+    QTest::newRow("exactly spent") << Levels({4, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0})
+                                   << QStringList{Base, "M4A1", "M4A1"} << qint64(0);
     QTest::newRow("one point over") << Levels({4, 4, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0})
                                     << QStringList{Base, "M4A1", "M4A1"} << qint64(-1);
 }
@@ -69,18 +72,18 @@ void PointsTest::pointsAvailable()
     QFETCH(SkillLevels, levels);
     QFETCH(QStringList, entries);
     QFETCH(qint64, expected);
-    QCOMPARE(PointsAvailable(30, levels, entries, Catalogue()), expected);
+    QCOMPARE(AvailablePoints(30, levels, entries, Catalogue()), expected);
 }
 
 void PointsTest::pointsBeyondSixteenBits_stayNegativeInText()
 {
     const EquipmentCatalogue catalogue({Item("gold", "Gold", 32767)});
     const QStringList entries = {Base, "Gold", "Gold", "Gold"};
-    const qint64 points = PointsAvailable(-32768, SkillLevels{}, entries, catalogue);
+    const qint64 points = AvailablePoints(-32768, SkillLevels{}, entries, catalogue);
     QCOMPARE(points, qint64(-32768) - 3 * 32767);
-    QCOMPARE(PointsAvailableText(points), QStringLiteral("-32768"));
-    QVERIFY(IsOverspent(PointsAvailableText(points)));
-    QCOMPARE(PointsAvailableText(40000), QStringLiteral("32767"));
+    QCOMPARE(AvailablePointsText(points), QStringLiteral("-32768"));
+    QVERIFY(IsOverspent(AvailablePointsText(points)));
+    QCOMPARE(AvailablePointsText(40000), QStringLiteral("32767"));
 }
 
 void PointsTest::overspent_isBelowZeroOnly()

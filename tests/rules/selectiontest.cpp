@@ -1,4 +1,5 @@
 #include "rules/selection.h"
+
 #include "support/testmain.h"
 #include "support/testsupport.h"
 
@@ -96,17 +97,20 @@ void SelectionTest::skillRequirements_data()
     QTest::addColumn<QString>("explosivesName");
     QTest::addColumn<QString>("refusal");
     const QString defaultName = QStringLiteral("explosivesskill");
-    QTest::newRow("explosive without skill") << QStringList{Base, "C4"} << 0 << 0 << defaultName << ExplosivesMessage;
+    QTest::newRow("explosive without skill")
+        << QStringList{Base, "C4"} << 0 << 0 << defaultName << ExplosivesMessage;
     QTest::newRow("explosive with skill") << QStringList{Base, "C4"} << 1 << 0 << defaultName << QString();
-    QTest::newRow("name in any case") << QStringList{Base, "Claymore"} << 0 << 0 << defaultName << ExplosivesMessage;
-    QTest::newRow("medkit without skill") << QStringList{Base, "Medkit"} << 4 << 0 << defaultName << MedicMessage;
+    QTest::newRow("name in any case")
+        << QStringList{Base, "Claymore"} << 0 << 0 << defaultName << ExplosivesMessage;
+    QTest::newRow("medkit without skill")
+        << QStringList{Base, "Medkit"} << 4 << 0 << defaultName << MedicMessage;
     QTest::newRow("medkit with skill") << QStringList{Base, "Medkit"} << 0 << 2 << defaultName << QString();
-    QTest::newRow("explosive first decides") << QStringList{Base, "C4", "Medkit"} << 0 << 0 << defaultName
-                                             << ExplosivesMessage;
-    QTest::newRow("medkit first decides") << QStringList{Base, "Medkit", "C4"} << 0 << 0 << defaultName
-                                          << MedicMessage;
-    QTest::newRow("explosives before medic within one item") << QStringList{Base, "Both"} << 0 << 0 << defaultName
-                                                             << ExplosivesMessage;
+    QTest::newRow("explosive first decides")
+        << QStringList{Base, "C4", "Medkit"} << 0 << 0 << defaultName << ExplosivesMessage;
+    QTest::newRow("medkit first decides")
+        << QStringList{Base, "Medkit", "C4"} << 0 << 0 << defaultName << MedicMessage;
+    QTest::newRow("explosives before medic within one item")
+        << QStringList{Base, "Both"} << 0 << 0 << defaultName << ExplosivesMessage;
     QTest::newRow("starting item never examined") << QStringList{"C4"} << 0 << 0 << defaultName << QString();
     QTest::newRow("empty skill name: any special mode needs it")
         << QStringList{Base, "Scope"} << 0 << 0 << QString() << ExplosivesMessage;
@@ -121,11 +125,10 @@ void SelectionTest::skillRequirements()
     QFETCH(int, medic);
     QFETCH(QString, explosivesName);
     QFETCH(QString, refusal);
-    const EquipmentCatalogue catalogue({NeedingSkill("C4", "explosivesskill"),
-                                        NeedingSkill("Claymore", "remote ExplosivesSkill"),
-                                        NeedingSkill("Medkit", "heals medicskill"),
-                                        NeedingSkill("Both", "medicskill explosivesskill"),
-                                        NeedingSkill("Scope", "zoom"), NeedingSkill("Plain", "")});
+    const EquipmentCatalogue catalogue(
+        {NeedingSkill("C4", "explosivesskill"), NeedingSkill("Claymore", "remote ExplosivesSkill"),
+         NeedingSkill("Medkit", "heals medicskill"), NeedingSkill("Both", "medicskill explosivesskill"),
+         NeedingSkill("Scope", "zoom"), NeedingSkill("Plain", "")});
     SkillLevels levels{};
     levels[static_cast<std::size_t>(Proficiency::Explosives)] = explosives;
     levels[static_cast<std::size_t>(Proficiency::Medic)] = medic;

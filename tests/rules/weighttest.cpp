@@ -1,4 +1,5 @@
 #include "rules/weight.h"
+
 #include "support/testmain.h"
 #include "support/testsupport.h"
 
@@ -130,7 +131,8 @@ void WeightTest::itemWeight()
 void WeightTest::firstMatchOnly_forWeight()
 {
     // Two items share a display name: the weight counts the first only, the same entry twice twice.
-    const EquipmentCatalogue catalogue({Item("a", "Twin", 1, 2), Item("b", "Twin", 1, 5), Item("base", Base, 0, 1)});
+    const EquipmentCatalogue catalogue(
+        {Item("a", "Twin", 1, 2), Item("b", "Twin", 1, 5), Item("base", Base, 0, 1)});
     QCOMPARE(Weigh({Base, "Twin"}, catalogue).WeightText, QStringLiteral("6.92 kg"));
     QCOMPARE(Weigh({Base, "Twin", "Twin"}, catalogue).WeightText, QStringLiteral("8.92 kg"));
     QCOMPARE(Weigh({Base, "Unknown"}, catalogue).WeightText, QStringLiteral("4.92 kg")); // base item's 1 kg
@@ -139,11 +141,13 @@ void WeightTest::firstMatchOnly_forWeight()
 void WeightTest::fiveGrenadesWithVest_saveHalfOfFirstFour()
 {
     const EquipmentCatalogue catalogue({Vest(), Grenade("Frag", 0.5f)});
-    const WeightDisplay weight = Weigh({Base, "Load Bearing Vest", "Frag", "Frag", "Frag", "Frag", "Frag"}, catalogue);
+    const WeightDisplay weight =
+        Weigh({Base, "Load Bearing Vest", "Frag", "Frag", "Frag", "Frag", "Frag"}, catalogue);
     // 3.92 + 1.5 + 2.5 - (4 x 0.5) / 2
     QCOMPARE(weight.WeightText, QStringLiteral("6.92 kg"));
-    QCOMPARE(weight.AmmoText, QStringLiteral("Ammo for first two weapons is being doubled and weight halved\r\n"
-                                             "First four grenades weight halved."));
+    QCOMPARE(weight.AmmoText,
+             QStringLiteral("Ammo for first two weapons is being doubled and weight halved\r\n"
+                            "First four grenades weight halved."));
 }
 
 void WeightTest::beltFedGunWithVest_savesHalfTheExtraBelts()
@@ -155,7 +159,8 @@ void WeightTest::beltFedGunWithVest_savesHalfTheExtraBelts()
     QCOMPARE(weight.AmmoText, QStringLiteral("Ammo for first weapon is being doubled and weight halved.\r\n"
                                              "First two machinegun belt's weight halved."));
     // Only the first belt-fed item counts.
-    QCOMPARE(Weigh({Base, "M249", "M249", "Load Bearing Vest"}, catalogue).WeightText, QStringLiteral("26.42 kg"));
+    QCOMPARE(Weigh({Base, "M249", "M249", "Load Bearing Vest"}, catalogue).WeightText,
+             QStringLiteral("26.42 kg"));
 }
 
 void WeightTest::vestAlone_showsFirstModeAndSavesNothing()
@@ -175,12 +180,14 @@ void WeightTest::noVest_savesNothingAndShowsNoMode()
 
 void WeightTest::vestRecognisedByInternalNameOnly()
 {
-    for (const QString& internalName : {QStringLiteral("lbv"), QStringLiteral("Lbv"), QStringLiteral("LBV")}) {
+    for (const QString& internalName :
+         {QStringLiteral("lbv"), QStringLiteral("Lbv"), QStringLiteral("LBV")}) {
         const LoadModeChoice choice =
             LoadModeSaving({Base, "Load Bearing Vest"}, EquipmentCatalogue({Vest(internalName)}));
         QCOMPARE(choice.Mode, LoadMode::FirstTwoWeapons);
     }
-    QCOMPARE(LoadModeSaving({Base, "Load Bearing Vest"}, EquipmentCatalogue({Vest("lbv2")})).Mode, LoadMode::None);
+    QCOMPARE(LoadModeSaving({Base, "Load Bearing Vest"}, EquipmentCatalogue({Vest("lbv2")})).Mode,
+             LoadMode::None);
     QCOMPARE(LoadModeSaving({Base, "Vest"}, EquipmentCatalogue({Item("lbv", "Vest", 1)})).Mode,
              LoadMode::FirstTwoWeapons);
 }
@@ -189,7 +196,8 @@ void WeightTest::grenadeMatchingTwoItems_countsTwice()
 {
     // Two catalogue items named Frag: one entry is examined twice, so two entries are four grenades.
     const EquipmentCatalogue catalogue({Vest(), Grenade("Frag", 0.5f), Grenade("Frag", 0.25f)});
-    const LoadModeChoice choice = LoadModeSaving({Base, "Load Bearing Vest", "Frag", "Frag", "Frag"}, catalogue);
+    const LoadModeChoice choice =
+        LoadModeSaving({Base, "Load Bearing Vest", "Frag", "Frag", "Frag"}, catalogue);
     QCOMPARE(choice.Mode, LoadMode::FirstTwoWeapons);
     QCOMPARE(choice.Saving, 0.75f); // (0.5 + 0.25 + 0.5 + 0.25) / 2
 }
@@ -198,7 +206,8 @@ void WeightTest::eightGrenades_secondModeWhenFirstFourWeighNothing()
 {
     // The first four grenades weigh 0, so the first mode stands back; the next four make the second one.
     const EquipmentCatalogue catalogue({Vest(), Grenade("Dummy", 0), Grenade("Smoke", 0.4f)});
-    const QStringList entries = {Base, "Load Bearing Vest", "Dummy", "Dummy", "Dummy", "Dummy", "Smoke", "Smoke"};
+    const QStringList entries = {Base,   "Load Bearing Vest", "Dummy", "Dummy", "Dummy", "Dummy", "Smoke",
+                                 "Smoke"};
     const LoadModeChoice choice = LoadModeSaving(entries, catalogue);
     QCOMPARE(choice.Mode, LoadMode::FirstWeaponGrenades);
     QCOMPARE(choice.Saving, 0.4f);
@@ -213,8 +222,8 @@ void WeightTest::startingItem_isNeverExaminedForLoadModes()
 
 void WeightTest::weightText_usesDecimalPointGiven()
 {
-    const WeightDisplay weight =
-        RecalculatedWeight(StartingWeight, 0, {Base}, EquipmentCatalogue(), QLocale(QLocale::German).decimalPoint().at(0));
+    const WeightDisplay weight = RecalculatedWeight(StartingWeight, 0, {Base}, EquipmentCatalogue(),
+                                                    QLocale(QLocale::German).decimalPoint().at(0));
     QCOMPARE(weight.WeightText, QStringLiteral("3,92 kg"));
     QCOMPARE(weight.MovementText, QStringLiteral("Can move without restrictions."));
 }
