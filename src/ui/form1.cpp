@@ -1,6 +1,10 @@
 #include "ui/form1.h"
 
 #include "app/classlist.h"
+#include "classfile/classload.h"
+#include "classfile/classsave.h"
+#include "classfile/keyboardcommands.h"
+#include "classfile/savechecks.h"
 #include "rules/points.h"
 #include "rules/selection.h"
 #include "rules/weight.h"
@@ -79,31 +83,35 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
         return QWidget::eventFilter(watched, event);
 
     auto* key = static_cast<QKeyEvent*>(event);
-    const int keyCode = VirtualKeyCode(key->key());
-    const int shiftState = ShiftState(key->modifiers());
-    const bool isCommand =
-        keyCode == 27 || (shiftState == 4 && (keyCode == 'A' || keyCode == 'S' || keyCode == 'C'));
-    if (!isCommand)
+    const KeyCommand command = KeyCommandFor(VirtualKeyCode(key->key()), ShiftState(key->modifiers()));
+    if (command == KeyCommand::None)
         return QWidget::eventFilter(watched, event);
     if (event->type() == QEvent::ShortcutOverride) {
         // Claim the key so that the buttons' access keys do not also fire: one key press, one command.
         event->accept();
         return true;
     }
-    OnKeyDown(keyCode, shiftState);
+    OnKeyCommand(command);
     return true;
 }
 
-void Form1::OnKeyDown(int keyCode, int shiftState)
+void Form1::OnKeyCommand(KeyCommand command)
 {
-    if (keyCode == 27) {
+    switch (command) {
+    case KeyCommand::EndProgram:
         Context.End.End();
-    } else if (shiftState == 4 && keyCode == 'A') {
+        break;
+    case KeyCommand::ClearClass:
         ClearClass();
-    } else if (shiftState == 4 && keyCode == 'S') {
-        SaveClass();
-    } else if (shiftState == 4 && keyCode == 'C') {
-        Context.End.End();
+        break;
+    case KeyCommand::SaveClass:
+        if (const std::optional<QString> refusal = AltSaveRefusal(PointsAvailable->text()))
+            Context.Messages.Show(*refusal);
+        else
+            SaveClass();
+        break;
+    case KeyCommand::None:
+        break;
     }
 }
 
@@ -248,11 +256,66 @@ void Form1::OnListDoubleClick()
     RecalculateWeight();
 }
 
-void Form1::OnSaveClicked() {}
+void Form1::OnSaveClicked()
+{
+    if (const std::optional<QString> refusal =
+            SaveButtonRefusal(PointsAvailable->text(), ClassName->currentText()))
+        Context.Messages.Show(*refusal);
+    else
+        SaveClass();
+}
 
-void Form1::SaveClass() {}
+void Form1::SaveClass()
+{
+    const SaveOutcome outcome =
+        SaveClassFile(CurrentClass(), Context.Catalogue, Context.Settings, Context.Location.Style);
+    if (outcome.Message)
+        Context.Messages.Show(*outcome.Message);
+    const QString typedName = ClassName->currentText();
+    if (outcome.Saved && JoinsClassList(ComboEntries(ClassName), typedName))
+        AddSortedItem(ClassName, typedName);
+}
 
-void Form1::LoadClass() {}
+void Form1::LoadClass()
+{
+    ClearClass();
+    const LoadOutcome outcome =
+        LoadClassFile(ClassName->currentText(), Context.Settings, Context.Catalogue, Context.Location.Style);
+    if (!outcome.Loaded) {
+        Context.Messages.Show(outcome.Message.value_or(QString()));
+        return;
+    }
+    const LoadedClass& loaded = *outcome.Loaded;
+    if (loaded.ClassName)
+        ClassName->setEditText(*loaded.ClassName);
+    if (loaded.Callsign)
+        Callsign->setText(*loaded.Callsign);
+    if (loaded.Skins) {
+        ModelName->setEditText(loaded.Skins->Model);
+        HeadSkin->setEditText(loaded.Skins->HeadSkin);
+        BodySkin->setEditText(loaded.Skins->BodySkin);
+        LegsSkin->setEditText(loaded.Skins->LegsSkin);
+    }
+    for (int i = 0; i < ProficiencyCount; ++i) {
+        if (const std::optional<int> level = loaded.Levels[static_cast<std::size_t>(i)])
+            SkillSliders[static_cast<std::size_t>(i)]->setValue(*level);
+    }
+    List1->addItems(loaded.Entries);
+    RecalculatePoints();
+    RecalculateWeight();
+}
+
+ClassRecord Form1::CurrentClass() const
+{
+    return {ClassName->currentText(),
+            Callsign->text(),
+            ModelName->currentText(),
+            HeadSkin->currentText(),
+            BodySkin->currentText(),
+            LegsSkin->currentText(),
+            Levels(),
+            SelectedEntries()};
+}
 
 void Form1::SetPointsAvailable(const QString& text)
 {

@@ -2,6 +2,8 @@
 
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
+#include "classfile/classrecord.h"
+#include "classfile/keyboardcommands.h"
 #include "models/modellibrary.h"
 #include "rules/proficiencies.h"
 
@@ -84,7 +86,7 @@ private:
     void FitOutputLabel(QLabel* label);
 
     // Event handlers.
-    void OnKeyDown(int keyCode, int shiftState);
+    void OnKeyCommand(KeyCommand command);
     void OnCallsignFocus();
     void OnSliderChanged(Proficiency proficiency);
     void OnClassPicked();
@@ -96,6 +98,7 @@ private:
     void LoadClass();
     void SetPointsAvailable(const QString& text);
 
+    ClassRecord CurrentClass() const;
     SkillLevels Levels() const;
     QStringList SelectedEntries() const;
 

@@ -2,6 +2,7 @@
 
 #include "ui/cataloguegridmodel.h"
 #include "ui/form1.h"
+#include "ui/gridstyle.h"
 #include "ui/sortedcombobox.h"
 #include "ui/twips.h"
 #include "ui/windowicon.h"
@@ -200,6 +201,9 @@ void Form1::BuildControls()
     GridModel = new CatalogueGridModel(this);
     MSHFlexGrid1->setModel(GridModel);
     MSHFlexGrid1->setFont(WindowFont(8.25));
+    auto* gridStyle = new SlimCellStyle();
+    gridStyle->setParent(MSHFlexGrid1);
+    MSHFlexGrid1->setStyle(gridStyle);
     MSHFlexGrid1->horizontalHeader()->hide();
     MSHFlexGrid1->verticalHeader()->hide();
     MSHFlexGrid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

@@ -31,3 +31,11 @@ QComboBox* NewEditableComboBox(QWidget* parent)
     box->setMaxVisibleItems(20);
     return box;
 }
+
+QStringList ComboEntries(const QComboBox* box)
+{
+    QStringList entries;
+    for (int i = 0; i < box->count(); ++i)
+        entries.append(box->itemText(i));
+    return entries;
+}

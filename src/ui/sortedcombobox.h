@@ -10,3 +10,6 @@ int AddSortedItem(QComboBox* box, const QString& text);
 // An editable combo box as the window uses it: typing changes only its text (never its list), and only a
 // pick from the list counts (QComboBox::activated).
 QComboBox* NewEditableComboBox(QWidget* parent);
+
+// The entries of the box's list, in order.
+QStringList ComboEntries(const QComboBox* box);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "catalogue/equipmentcatalogue.h"
+#include "rules/proficiencies.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+#include <array>
+#include <optional>
+
+struct SkinSet {
+    QString Model;
+    QString HeadSkin;
+    QString BodySkin;
+    QString LegsSkin;
+};
+
+// What a class file sets in the window. Values that no line of the file sets stay empty, and the window
+// keeps what it showed for them.
+struct LoadedClass {
+    std::optional<QString> ClassName;
+    std::optional<QString> Callsign;
+    std::optional<SkinSet> Skins;
+    std::array<std::optional<int>, ProficiencyCount> Levels; // indexed by the Proficiency value
+    QStringList Entries; // display names to append to the selected equipment, in file order
+};
+
+// Reads the text of a class file line by line (lines end at CR LF, a lone CR or a lone LF). Every double
+// quote is first removed from the line; the line is then tested against each rule below, comparing its
+// first characters with the rule's prefix, case-sensitively. Every rule that matches applies, and a later
+// line overrides an earlier one; lines that match no rule are passed over.
+//  - "set class", "set callsign": the rest of the line, trimmed of blanks.
+//  - "set skin": model, head, body and legs skins, from "model/head body legs". A line without a "/"
+//    after the prefix, or without two blanks after it, sets nothing.
+//  - the proficiency line prefixes: the one character after the prefix; the digits 0 to 4 give that
+//    level, 5 to 9 the highest level 4, anything else or nothing level 0.
+//  - "set equipment": the internal name after the blank that ends the counter, trimmed of blanks; every
+//    catalogue item with that InternalName adds its DisplayName, in catalogue order. A name that no item
+//    has adds nothing.
+LoadedClass ReadClassFile(QStringView text, const EquipmentCatalogue& catalogue);

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "catalogue/equipmentcatalogue.h"
+#include "classfile/classrecord.h"
+
+#include <QByteArray>
+#include <QChar>
+#include <QString>
+
+// True for the characters that may not stand inside a line of a class file: those below U+0020, and U+007F.
+bool IsControlCharacter(QChar c);
+
+// The exact bytes of the class file of record, in the file's single-byte code page:
+//   the header comment naming the class, the class line, the callsign line (when the callsign is not
+//   empty), the skin line (when the model is not empty), a line per proficiency above level 0, an empty
+//   line, "//Weapons and Equipment", a line per equipment item written and a final empty line; every line
+//   ends with CR LF, so the file ends with CR LF CR LF.
+// The texts are written trimmed of blanks. Double quotes and control characters are left out of the values,
+// as they could close the quotes or start a line of their own in a file that the servers execute.
+// Each entry other than an empty one or the starting item writes one line per catalogue item that displays
+// it, in catalogue order, counted "set equipment1", "set equipment2" ... across all entries.
+QByteArray ClassFileBytes(const ClassRecord& record, const EquipmentCatalogue& catalogue,
+                          const QString& startingEquipmentName);

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/appsettings.h"
+#include "catalogue/equipmentcatalogue.h"
+#include "classfile/classfilereader.h"
+#include "platform/paths.h"
+
+#include <QString>
+#include <optional>
+
+struct LoadOutcome {
+    std::optional<LoadedClass> Loaded; // nothing when the file could not be read
+    std::optional<QString> Message;    // to show when it could not
+};
+
+// Reads the class file of the class named by the class name text (trimmed of blanks) from the characters
+// folder; a file whose name differs only in case is found too. The window clears the class before it
+// applies the outcome, whether the file could be read or not.
+LoadOutcome LoadClassFile(const QString& classNameText, const AppSettings& settings,
+                          const EquipmentCatalogue& catalogue, PathStyle style);

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/appsettings.h"
+#include "catalogue/equipmentcatalogue.h"
+#include "classfile/classrecord.h"
+#include "platform/paths.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+struct SaveOutcome {
+    bool Saved = false;
+    std::optional<QString> Message; // to show; a successful save shows nothing
+};
+
+// Saves the class to its file in the characters folder. In this order, and each stopping the save with
+// its message:
+//  1. the skill requirements of the selected equipment (SkillRequirementsRefusal);
+//  2. the class name as a file name (ClassNameRefusal);
+//  3. the file: its complete new content replaces the old file in one step, and a file that cannot be
+//     written (read-only, missing folder, full disk) gives a message with its path and the system's
+//     reason and stays as it was.
+// An existing file whose name differs from the class's only in case is the one replaced.
+SaveOutcome SaveClassFile(const ClassRecord& record, const EquipmentCatalogue& catalogue,
+                          const AppSettings& settings, PathStyle style);
+
+// After a save, the class name text as typed joins the class list unless an entry equals it exactly.
+bool JoinsClassList(const QStringList& classList, const QString& classNameText);
