@@ -93,10 +93,17 @@ std::optional<QString> ReplaceFile(const QString& path, const QByteArray& bytes)
     if (existing.exists() && !(existing.permissions() & QFileDevice::WriteOwner))
         return QStringLiteral("The file is read-only.");
     QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly))
+    // Unbuffered, so that a short write (a full disk, a file-size limit) shows in write()'s count: a
+    // buffered QSaveFile can commit a truncated file when the failure only happens as it flushes.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+    const qint64 written = file.write(bytes);
+    if (written != bytes.size()) {
+        // A short write sets no error of its own.
+        const QString reason =
+            written < 0 ? file.errorString()
+                        : QStringLiteral("Only %1 of %2 bytes could be written; the disk may be full.")
+                              .arg(QString::number(written), QString::number(bytes.size()));
         file.cancelWriting();
         return reason;
     }
