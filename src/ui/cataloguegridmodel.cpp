@@ -9,10 +9,18 @@ CatalogueGridModel::CatalogueGridModel(QObject* parent)
 
 void CatalogueGridModel::Fill(const EquipmentCatalogue& catalogue)
 {
-    beginResetModel();
+    // Rows are removed and inserted rather than the model reset, so the columns keep their widths.
+    if (rowCount() > 0) {
+        beginRemoveRows(QModelIndex(), 0, rowCount() - 1);
+        Catalogue = nullptr;
+        ItemRows.clear();
+        endRemoveRows();
+    }
+    QList<qsizetype> rows = CatalogueGridItems(catalogue);
+    beginInsertRows(QModelIndex(), 0, static_cast<int>(rows.size()));
     Catalogue = &catalogue;
-    ItemRows = CatalogueGridItems(catalogue);
-    endResetModel();
+    ItemRows = std::move(rows);
+    endInsertRows();
 }
 
 int CatalogueGridModel::rowCount(const QModelIndex& parent) const

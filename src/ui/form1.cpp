@@ -20,6 +20,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTableView>
 
@@ -124,9 +125,6 @@ void Form1::OnCallsignFocus()
 void Form1::FillCatalogueGrid()
 {
     GridModel->Fill(Context.Catalogue);
-    const std::array<int, 4> widths = {300, 40, 40, 135}; // 4500, 600, 600 and 2020 twips
-    for (int column = 0; column < 4; ++column)
-        MSHFlexGrid1->setColumnWidth(column, widths[static_cast<std::size_t>(column)]);
 }
 
 void Form1::FillClassList()
@@ -177,8 +175,11 @@ void Form1::SelectItem()
 
 void Form1::ClearClass()
 {
-    for (QSlider* slider : SkillSliders)
+    // The recomputation below covers every slider, so their own handlers need not run for each one.
+    for (QSlider* slider : SkillSliders) {
+        const QSignalBlocker quiet(slider);
         slider->setValue(0);
+    }
     List1->clear();
     List1->addItem(Context.Settings.StartingEquipmentName);
     RecalculatePoints();
@@ -297,8 +298,11 @@ void Form1::LoadClass()
         LegsSkin->setEditText(loaded.Skins->LegsSkin);
     }
     for (int i = 0; i < ProficiencyCount; ++i) {
-        if (const std::optional<int> level = loaded.Levels[static_cast<std::size_t>(i)])
-            SkillSliders[static_cast<std::size_t>(i)]->setValue(*level);
+        if (const std::optional<int> level = loaded.Levels[static_cast<std::size_t>(i)]) {
+            QSlider* slider = SkillSliders[static_cast<std::size_t>(i)];
+            const QSignalBlocker quiet(slider); // recomputed once below
+            slider->setValue(*level);
+        }
     }
     List1->addItems(loaded.Entries);
     RecalculatePoints();

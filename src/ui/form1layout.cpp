@@ -213,6 +213,9 @@ void Form1::BuildControls()
     MSHFlexGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     MSHFlexGrid1->setWordWrap(false);
     MSHFlexGrid1->setTabKeyNavigation(false);
+    int column = 0;
+    for (int widthTwips : {4500, 600, 600, 2020})
+        MSHFlexGrid1->setColumnWidth(column++, Pixels(widthTwips));
 
     List1 = Placed(new QListWidget(this), "List1", {3600, 4560, 5040, 2985},
                    QStringLiteral("Double click to remove a weapon or item."));
