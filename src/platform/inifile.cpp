@@ -1,7 +1,6 @@
 #include "platform/inifile.h"
 
 #include "platform/codepage.h"
-#include "platform/files.h"
 
 #include <QStringDecoder>
 
@@ -138,12 +137,4 @@ QString IniFile::Value(const QString& section, const QString& key, const QString
         return fallback;
     }
     return fallback;
-}
-
-QString ReadSetting(const QString& filePath, const QString& section, const QString& key)
-{
-    const std::optional<QByteArray> bytes = ReadWholeFile(filePath);
-    if (!bytes)
-        return QStringLiteral("0");
-    return IniFile::Parse(*bytes).Value(section, key);
 }

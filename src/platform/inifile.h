@@ -31,7 +31,3 @@ private:
     };
     QList<Section> Sections;
 };
-
-// One key of one section of the INI file at filePath: the value, or "0" when the file, the section or the
-// key is absent or the file cannot be read.
-QString ReadSetting(const QString& filePath, const QString& section, const QString& key);

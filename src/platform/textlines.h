@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <QStringView>
 
 // Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF; the terminator is not part
@@ -26,8 +24,3 @@ template <typename OnLine> void ForEachLine(QStringView text, OnLine&& onLine)
     if (start < size)
         onLine(QStringView(data + start, size - start));
 }
-
-QStringList SplitLines(QStringView text);
-
-// Joins lines with CR LF after every line, the last one included.
-QString JoinLinesCrLf(const QStringList& lines);

@@ -2,7 +2,6 @@
 
 #include "support/testmain.h"
 
-#include <QTemporaryDir>
 #include <QTest>
 
 // Settings files of many shapes read as the Windows private-profile reader reads them.
@@ -13,7 +12,6 @@ private slots:
     void value();
     void utf16WithMark_isReadAsUtf16();
     void valueLongerThanBuffer_isCutTo254();
-    void readSetting_missingFile_givesZero();
 };
 
 void IniFileTest::value_data()
@@ -174,17 +172,6 @@ void IniFileTest::valueLongerThanBuffer_isCutTo254()
     const IniFile ini = IniFile::Parse("[A]\r\nKey=" + value + "\r\nQuoted=\"" + value + "\"\r\n");
     QCOMPARE(ini.Value(QStringLiteral("A"), QStringLiteral("Key")), QString(254, u'v'));
     QCOMPARE(ini.Value(QStringLiteral("A"), QStringLiteral("Quoted")), QString(254, u'v'));
-}
-
-void IniFileTest::readSetting_missingFile_givesZero()
-{
-    QTemporaryDir dir;
-    QCOMPARE(ReadSetting(dir.filePath(QStringLiteral("none.ini")), QStringLiteral("Application"),
-                         QStringLiteral("Key")),
-             QStringLiteral("0"));
-    // A folder in the place of the file reads as absent too.
-    QCOMPARE(ReadSetting(dir.path(), QStringLiteral("Application"), QStringLiteral("Key")),
-             QStringLiteral("0"));
 }
 
 ROSTERMAKER_REGISTER_TEST(IniFileTest)
