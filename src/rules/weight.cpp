@@ -1,6 +1,7 @@
 #include "rules/weight.h"
 
 #include <QList>
+#include <algorithm>
 #include <array>
 
 namespace {

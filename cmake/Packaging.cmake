@@ -1,0 +1,87 @@
+# Install rules and CPack: a portable folder that players unpack into their game folder.
+#
+# Everything goes to the top of the install prefix, because the editor finds its settings file beside
+# its executable and, by default, the weapons file in the folder above (..\weapons.csv):
+#
+#   rostermaker            the editor (Rostermaker.exe on Windows)
+#   rostermaker.ini        the settings with their defaults (Rostermaker.ini on Windows)
+#   rostermaker.desktop    Linux only: a menu entry to edit and copy
+#   rostermaker.png        Linux only: the icon for the menu entry
+#   *.dll, platforms\ ...  Windows only: the Qt libraries and plugins that windeployqt copies
+#
+# The class files go to the characters folder, which the editor creates when it first starts.
+#
+#   cmake --install build/package --prefix <folder>     the folder itself
+#   cd build/package && cpack                           the archive: TGZ on Linux, ZIP on Windows
+
+# An install without --prefix fills a folder in the build tree rather than spreading a portable folder
+# over /usr/local or C:\Program Files.
+if(CMAKE_INSTALL_PREFIX_INITIALIZED_TO_DEFAULT)
+    set(CMAKE_INSTALL_PREFIX "${PROJECT_BINARY_DIR}/Rostermaker" CACHE PATH "Install folder" FORCE)
+endif()
+
+set(ROSTERMAKER_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
+
+install(TARGETS rostermaker RUNTIME DESTINATION .)
+
+# The settings file bears the executable's base name; Windows capitalises both.
+if(WIN32)
+    set(ROSTERMAKER_SETTINGS_NAME Rostermaker.ini)
+else()
+    set(ROSTERMAKER_SETTINGS_NAME rostermaker.ini)
+endif()
+install(FILES "${ROSTERMAKER_PACKAGING_DIR}/rostermaker.ini" DESTINATION . RENAME ${ROSTERMAKER_SETTINGS_NAME})
+
+if(WIN32)
+    # Windows: the ZIP carries the Qt libraries and plugins. windeployqt lies in Qt's bin folder (or on
+    # the PATH); it copies what the installed executable needs into the executable's folder.
+    find_program(WINDEPLOYQT windeployqt HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" "${QT6_INSTALL_PREFIX}/bin")
+
+    if(WINDEPLOYQT)
+        # MSVC: the C++ runtime DLLs come from InstallRequiredSystemLibraries below, so windeployqt leaves
+        # out its vc_redist installer. MinGW: windeployqt copies libstdc++, libgcc and winpthread itself.
+        if(MSVC)
+            set(ROSTERMAKER_WINDEPLOYQT_RUNTIME --no-compiler-runtime)
+        endif()
+        # DESTDIR and the prefix are read when the install runs (CPack installs into a folder of its own).
+        install(CODE "
+            execute_process(
+                COMMAND \"${WINDEPLOYQT}\"
+                    $<IF:$<CONFIG:Debug>,--debug,--release>
+                    ${ROSTERMAKER_WINDEPLOYQT_RUNTIME}
+                    --no-translations --no-system-d3d-compiler --no-opengl-sw
+                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/$<TARGET_FILE_NAME:rostermaker>\"
+                COMMAND_ERROR_IS_FATAL ANY)
+        ")
+    else()
+        message(WARNING "windeployqt not found: the installed folder and the ZIP will lack the Qt DLLs")
+    endif()
+
+    if(MSVC)
+        # The Microsoft C++ runtime DLLs, beside the executable.
+        set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
+        include(InstallRequiredSystemLibraries)
+    endif()
+else()
+    # Linux: a menu entry that players complete with the folder's path, and its icon. The Qt libraries
+    # are the system's (libqt6widgets6 and qt6-qpa-plugins on Debian and Ubuntu).
+    install(FILES "${ROSTERMAKER_PACKAGING_DIR}/rostermaker.desktop" DESTINATION .)
+    install(FILES "${PROJECT_SOURCE_DIR}/src/ui/icons/rostermaker-128.png" DESTINATION . RENAME rostermaker.png)
+endif()
+
+# The archive: one top folder named like the archive, e.g. Rostermaker-1.0.0-Linux-x86_64/.
+set(CPACK_PACKAGE_NAME "Rostermaker")
+set(CPACK_PACKAGE_VENDOR "Halcyx")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Character class editor for the Halcyx modification of Grimvale")
+set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+if(WIN32)
+    set(CPACK_GENERATOR ZIP) # CPACK_SYSTEM_NAME stays CPack's win32 or win64
+else()
+    set(CPACK_GENERATOR TGZ)
+    set(CPACK_SYSTEM_NAME "${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR}")
+endif()
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_CHECKSUM SHA256)
+set(CPACK_SOURCE_IGNORE_FILES "/build[^/]*/" "/\\.git/")
+include(CPack)
