@@ -2,6 +2,7 @@
 #include "support/testsupport.h"
 #include "support/uitestsupport.h"
 
+#include <QPushButton>
 #include <QTest>
 
 // The model list and the three skin lists as the window fills them.
@@ -11,6 +12,7 @@ private slots:
     void startup_listsModelsAndFirstModelsSkins();
     void pickingModel_refillsSkinLists();
     void missingModelsFolder_disablesSelection();
+    void pickedModelAndSkins_areSavedInSkinLine();
 };
 
 namespace {
@@ -78,6 +80,18 @@ void ModelsTest::missingModelsFolder_disablesSelection()
         QCOMPARE(box->count(), 0);
     }
     QVERIFY(window.ClassName->isEnabled());
+}
+
+void ModelsTest::pickedModelAndSkins_areSavedInSkinLine()
+{
+    GameFolder game;
+    WriteModels(game);
+    Form1& window = *game.Start()->Window;
+    PickComboEntry(window.ModelName, QStringLiteral("Cobalt"));
+    window.ClassName->setEditText(QStringLiteral("Scout"));
+    QTest::mouseClick(window.Command1, Qt::LeftButton);
+    const QList<QByteArray> lines = ReadTestFile(game.Path(QStringLiteral("tool/characters/Scout.cfg"))).split('\n');
+    QCOMPARE(lines.at(3), QByteArray("set skin \"Cobalt/c01 s01 c01\"\r"));
 }
 
 ROSTERMAKER_REGISTER_TEST(ModelsTest)
