@@ -5,6 +5,7 @@
 #include "platform/numbers.h"
 #include "platform/textlines.h"
 
+#include <QStringMatcher>
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -121,6 +122,7 @@ class WeaponsFileReader {
 public:
     explicit WeaponsFileReader(const QString& identifier)
         : Identifier(identifier)
+        , IdentifierMatcher(identifier)
     {
         Columns.fill(0);
     }
@@ -128,12 +130,14 @@ public:
     bool IsHeaderRow(QStringView line) const
     {
         // An empty identifier is found in every text but the empty one.
-        return Identifier.isEmpty() ? !line.isEmpty() : line.contains(Identifier);
+        return Identifier.isEmpty() ? !line.isEmpty() : IdentifierMatcher.indexIn(line) >= 0;
     }
 
     void ReadHeaderRow(QStringView line)
     {
-        QString fieldText = PendingFieldText.toString();
+        // The pending text grows in place: copying it for each header row would make a run of header rows
+        // without commas take time that grows with the square of their number.
+        QString& fieldText = PendingText;
         for (QChar c : line) {
             if (c != u',') {
                 fieldText.append(c);
@@ -149,9 +153,6 @@ public:
             }
             fieldText.clear();
         }
-        PendingText = fieldText;
-        PendingFieldText = PendingText;
-        RebuildFieldOfColumn();
     }
 
     // Adds one record; false (with Error set) when a numeric field cannot hold its text.
@@ -160,11 +161,12 @@ public:
         Equipment record;
         ColumnCounter = 0;
         qsizetype start = 0;
-        for (qsizetype comma = line.indexOf(u','); comma >= 0; comma = line.indexOf(u',', start)) {
+        for (qsizetype comma = 0; comma < line.size(); ++comma) {
+            if (line[comma] != u',')
+                continue;
             ++ColumnCounter;
             const QStringView field = line.sliced(start, comma - start);
-            const int target =
-                ColumnCounter < qsizetype(FieldOfColumn.size()) ? FieldOfColumn[ColumnCounter] : -1;
+            const int target = FieldOfColumn(ColumnCounter);
             if (target >= 0 && !StoreField(record, target, field)) {
                 Error = WeaponsFieldError{lineNumber, ColumnCounter, FieldNames[target], field.toString(),
                                           IsWholeNumberField(target)};
@@ -172,7 +174,7 @@ public:
             }
             start = comma + 1;
         }
-        PendingFieldText = line.sliced(start);
+        PendingText = line.sliced(start).toString();
         items.append(std::move(record));
         return true;
     }
@@ -180,25 +182,23 @@ public:
     std::optional<WeaponsFieldError> Error;
 
 private:
-    // For each column number, the first field (in table order) whose column it is, or -1.
-    void RebuildFieldOfColumn()
+    // The first field (in table order) whose column is column (from 1), or -1. Looked up in the twelve
+    // columns rather than in a table by column number: such a table, rebuilt for each header row, would
+    // make header rows that follow a far column take time that grows with the square of their number.
+    int FieldOfColumn(int column) const
     {
-        int largest = 0;
-        for (int column : Columns)
-            largest = qMax(largest, column);
-        FieldOfColumn.assign(static_cast<std::size_t>(largest) + 1, -1);
-        for (int field = FieldCount - 1; field >= 0; --field) {
-            if (Columns[field] > 0)
-                FieldOfColumn[static_cast<std::size_t>(Columns[field])] = field;
+        for (int field = 0; field < FieldCount; ++field) {
+            if (Columns[field] == column)
+                return field;
         }
+        return -1;
     }
 
     QString Identifier;
+    QStringMatcher IdentifierMatcher; // the case-sensitive search for Identifier, prepared once for all lines
     std::array<int, FieldCount> Columns{};
-    std::vector<int> FieldOfColumn;
     int ColumnCounter = 0;
-    QStringView PendingFieldText; // the text after the last comma of the line before
-    QString PendingText;          // holds that text when it came from a header row
+    QString PendingText; // the text after the last comma of the line before
 };
 
 } // namespace

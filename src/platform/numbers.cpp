@@ -1,6 +1,10 @@
 #include "platform/numbers.h"
 
+#include <algorithm>
+#include <array>
+#include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <limits>
 
 namespace {
@@ -45,6 +49,39 @@ double RadixValue(const QString& digits, int radix)
     if (fitsThirtyTwoBits)
         return value >= 2147483648.0 ? value - 4294967296.0 : value;
     return value;
+}
+
+// The value of a text that ParseDecimal has checked (a sign, digits, a "." and digits) when plain
+// arithmetic gives it exactly: its digits read as one whole number up to 2^53, and at most 22 of them after
+// the point. That number and the power of ten are then exact doubles and their quotient is rounded once, so
+// it is the correctly rounded value of the text, the one that QString::toDouble gives, -0 included. Nothing
+// for other texts, nor where the compiler may keep intermediate results in wider precision.
+std::optional<double> ExactDecimal(QStringView text)
+{
+    constexpr std::uint64_t largestExactWhole = std::uint64_t(1) << 53;
+    constexpr int mostFractionDigits = 22;
+    constexpr std::array<double, mostFractionDigits + 1> powersOfTen = {
+        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (FLT_EVAL_METHOD != 0)
+        return std::nullopt;
+    const bool negative = text.startsWith(u'-');
+    qsizetype i = negative || text.startsWith(u'+') ? 1 : 0;
+    std::uint64_t whole = 0;
+    int fractionDigits = -1; // until the point
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c == u'.') {
+            fractionDigits = 0;
+            continue;
+        }
+        whole = whole * 10 + (c - u'0');
+        if (whole > largestExactWhole || (fractionDigits >= 0 && ++fractionDigits > mostFractionDigits))
+            return std::nullopt;
+    }
+    const double magnitude =
+        double(whole) / powersOfTen[static_cast<std::size_t>(std::max(fractionDigits, 0))];
+    return negative ? -magnitude : magnitude;
 }
 
 } // namespace
@@ -155,6 +192,8 @@ std::optional<double> ParseDecimal(QStringView text)
     }
     if (digits == 0 || i != n)
         return std::nullopt;
+    if (const std::optional<double> exact = ExactDecimal(trimmed))
+        return exact;
     QString canonical = trimmed.toString();
     if (canonical.endsWith(u'.'))
         canonical.chop(1);

@@ -4,6 +4,7 @@
 #include "support/testmain.h"
 
 #include <QTest>
+#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -18,6 +19,7 @@ private slots:
     void toInt16_refusesWhatDoesNotFit();
     void parseDecimal_data();
     void parseDecimal();
+    void parseDecimal_equalsTheGeneralConversionToTheBit();
     void formatSingle_data();
     void formatSingle();
     void fixedFromDouble_data();
@@ -135,6 +137,36 @@ void NumbersTest::parseDecimal()
     QCOMPARE(value.has_value(), valid);
     if (valid)
         QCOMPARE(*value, expected);
+}
+
+// Short numbers are computed by plain arithmetic instead of QString::toDouble; the value must be the same
+// double, sign of zero included, also where the short way just ends (2^53, 22 digits after the point).
+void NumbersTest::parseDecimal_equalsTheGeneralConversionToTheBit()
+{
+    QStringList texts =
+        QStringLiteral("0.1 0.3 3.92 -0 -0.0 +0 0. -.0 65535.5 -32768.5 9007199254740992 "
+                       "9007199254740993 -9007199254740993 900719925474099.3 0.9007199254740993 "
+                       "0.0000000000000000000001 0.00000000000000000000001 "
+                       "1.0000000000000000000001 1.00000000000000000000001 "
+                       "123456789012345678901234.5")
+            .split(u' ');
+    quint64 state = 12345; // a fixed sequence of numbers of 1 to 18 digits with the point anywhere
+    for (int i = 0; i < 2000; ++i) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        QString digits = QString::number(state >> 11).left(1 + int(state % 18));
+        digits.insert(int((state >> 7) % quint64(digits.size() + 1)), u'.');
+        texts.append((state & 1) ? u'-' + digits : digits);
+    }
+    for (const QString& text : texts) {
+        QString canonical = text;
+        if (canonical.endsWith(u'.'))
+            canonical.chop(1);
+        bool ok = false;
+        const double general = canonical.toDouble(&ok);
+        const std::optional<double> value = ParseDecimal(text);
+        QVERIFY2(ok && value, qPrintable(text));
+        QVERIFY2(std::bit_cast<quint64>(*value) == std::bit_cast<quint64>(general), qPrintable(text));
+    }
 }
 
 void NumbersTest::formatSingle_data()
