@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTypeInfo>
 
 // One item of the equipment catalogue, as a row of the weapons file gives it. A new record has every text
 // empty and every number 0.
@@ -17,4 +18,11 @@ struct Equipment {
     QString NameOfShot;
     qint16 ItemRestriction = 0; // how often one class may hold the item; 0: no limit
     QString SpecialModes;       // holds the skill names of the items that need a skill
+
+    // The weapons file's text, when the text fields above are read from it: they then point into it
+    // instead of holding copies, and every copy of the record keeps it (see ReadWeaponsFile).
+    QString TextStore;
 };
+
+// Records move by their bytes, so a growing list of them needs no constructor calls.
+Q_DECLARE_TYPEINFO(Equipment, Q_RELOCATABLE_TYPE);

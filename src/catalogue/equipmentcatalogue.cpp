@@ -4,7 +4,6 @@ EquipmentCatalogue::EquipmentCatalogue(QList<Equipment> items)
     : Items(std::move(items))
 {
     BuildChains(Items, &Equipment::DisplayName, ByDisplayName, NextSameDisplayName);
-    BuildChains(Items, &Equipment::InternalName, ByInternalName, NextSameInternalName);
 }
 
 void EquipmentCatalogue::BuildChains(const QList<Equipment>& items, QString Equipment::*field,

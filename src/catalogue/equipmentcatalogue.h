@@ -28,8 +28,12 @@ public:
     }
 
     // Calls visit(const Equipment&) for every item whose InternalName equals name, in catalogue order.
+    // Only loading a class file asks for items by InternalName, so that index is built at the first asking
+    // (the editor runs on one thread).
     template <typename Visit> void ForEachWithInternalName(const QString& name, Visit&& visit) const
     {
+        if (NextSameInternalName.size() != static_cast<std::size_t>(Items.size()))
+            BuildChains(Items, &Equipment::InternalName, ByInternalName, NextSameInternalName);
         ForEachInChain(ByInternalName, NextSameInternalName, name, visit);
     }
 
@@ -59,6 +63,6 @@ private:
     QList<Equipment> Items;
     ChainIndex ByDisplayName;
     std::vector<qsizetype> NextSameDisplayName;
-    ChainIndex ByInternalName;
-    std::vector<qsizetype> NextSameInternalName;
+    mutable ChainIndex ByInternalName;
+    mutable std::vector<qsizetype> NextSameInternalName;
 };

@@ -6,6 +6,7 @@
 #include "platform/textlines.h"
 
 #include <QStringMatcher>
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -44,58 +45,51 @@ const std::array<QString, FieldCount> FieldNames = {
     QStringLiteral("SpecialModes"),
 };
 
+const std::array<QString, FieldCount>& UpperFieldNames()
+{
+    static const std::array<QString, FieldCount> upper = [] {
+        std::array<QString, FieldCount> names;
+        for (int field = 0; field < FieldCount; ++field)
+            names[field] = FieldNames[field].toUpper();
+        return names;
+    }();
+    return upper;
+}
+
+// Where each field's text goes: a text, a 16-bit whole number or a single-precision number of the record.
+struct FieldTarget {
+    QString Equipment::*Text = nullptr;
+    qint16 Equipment::*WholeNumber = nullptr;
+    float Equipment::*Decimal = nullptr;
+};
+
+const std::array<FieldTarget, FieldCount> FieldTargets = {{
+    {&Equipment::InternalName, nullptr, nullptr},
+    {&Equipment::DisplayName, nullptr, nullptr},
+    {&Equipment::EquipmentType, nullptr, nullptr},
+    {nullptr, &Equipment::CostPoints, nullptr},
+    {nullptr, nullptr, &Equipment::Weight},
+    {nullptr, nullptr, &Equipment::AmmoWeightPerUnit},
+    {nullptr, &Equipment::AmmoUnitsIncludedWithPointCost, nullptr},
+    {&Equipment::NameOfAmmoUnit, nullptr, nullptr},
+    {nullptr, &Equipment::ShotsPerAmmoUnit, nullptr},
+    {&Equipment::NameOfShot, nullptr, nullptr},
+    {nullptr, &Equipment::ItemRestriction, nullptr},
+    {&Equipment::SpecialModes, nullptr, nullptr},
+}};
+
 bool IsWholeNumberField(int field)
 {
-    return field == CostPoints || field == AmmoUnitsIncludedWithPointCost || field == ShotsPerAmmoUnit ||
-           field == ItemRestriction;
-}
-
-QString* TextField(Equipment& e, int field)
-{
-    switch (field) {
-    case InternalName:
-        return &e.InternalName;
-    case DisplayName:
-        return &e.DisplayName;
-    case EquipmentType:
-        return &e.EquipmentType;
-    case NameOfAmmoUnit:
-        return &e.NameOfAmmoUnit;
-    case NameOfShot:
-        return &e.NameOfShot;
-    case SpecialModes:
-        return &e.SpecialModes;
-    default:
-        return nullptr;
-    }
-}
-
-qint16* WholeNumberField(Equipment& e, int field)
-{
-    switch (field) {
-    case CostPoints:
-        return &e.CostPoints;
-    case AmmoUnitsIncludedWithPointCost:
-        return &e.AmmoUnitsIncludedWithPointCost;
-    case ShotsPerAmmoUnit:
-        return &e.ShotsPerAmmoUnit;
-    case ItemRestriction:
-        return &e.ItemRestriction;
-    default:
-        return nullptr;
-    }
-}
-
-float* DecimalField(Equipment& e, int field)
-{
-    return field == Weight ? &e.Weight : field == AmmoWeightPerUnit ? &e.AmmoWeightPerUnit : nullptr;
+    return FieldTargets[static_cast<std::size_t>(field)].WholeNumber != nullptr;
 }
 
 // Stores a field's text into its field; false when a numeric field cannot hold it.
 bool StoreField(Equipment& e, int field, QStringView text)
 {
-    if (QString* target = TextField(e, field)) {
-        *target = text.toString();
+    const FieldTarget& target = FieldTargets[static_cast<std::size_t>(field)];
+    if (target.Text) {
+        if (!text.isEmpty())
+            e.*target.Text = QString::fromRawData(text.data(), text.size()); // kept alive by e.TextStore
         return true;
     }
     if (text.isEmpty())
@@ -103,16 +97,16 @@ bool StoreField(Equipment& e, int field, QStringView text)
     const std::optional<double> value = ParseDecimal(text);
     if (!value)
         return false;
-    if (qint16* target = WholeNumberField(e, field)) {
+    if (target.WholeNumber) {
         const std::optional<qint16> whole = ToInt16(*value);
         if (!whole)
             return false;
-        *target = *whole;
+        e.*target.WholeNumber = *whole;
         return true;
     }
     if (std::fabs(*value) > FLT_MAX)
         return false;
-    *DecimalField(e, field) = static_cast<float>(*value);
+    e.*target.Decimal = static_cast<float>(*value);
     return true;
 }
 
@@ -120,8 +114,9 @@ bool StoreField(Equipment& e, int field, QStringView text)
 // one line into a following header row; only a data row starts them afresh.
 class WeaponsFileReader {
 public:
-    explicit WeaponsFileReader(const QString& identifier)
-        : Identifier(identifier)
+    WeaponsFileReader(const QString& text, const QString& identifier)
+        : Text(text)
+        , Identifier(identifier)
         , IdentifierMatcher(identifier)
     {
         Columns.fill(0);
@@ -146,28 +141,36 @@ public:
             ++ColumnCounter;
             const QString upper = fieldText.toUpper();
             for (int field = 0; field < FieldCount; ++field) {
-                if (upper == FieldNames[field].toUpper()) {
+                if (upper == UpperFieldNames()[field]) {
                     Columns[field] = ColumnCounter;
                     break;
                 }
             }
             fieldText.clear();
         }
+        SortColumns();
     }
 
     // Adds one record; false (with Error set) when a numeric field cannot hold its text.
     bool ReadDataRow(QStringView line, qsizetype lineNumber, QList<Equipment>& items)
     {
-        Equipment record;
+        Equipment& record = items.emplace_back();
+        record.TextStore = Text;
         ColumnCounter = 0;
         qsizetype start = 0;
+        int next = 0; // the first column of ColumnOrder not yet passed
         for (qsizetype comma = 0; comma < line.size(); ++comma) {
             if (line[comma] != u',')
                 continue;
             ++ColumnCounter;
+            while (next < ColumnOrderSize && ColumnOrder[next].Column < ColumnCounter)
+                ++next;
+            const int target = next < ColumnOrderSize && ColumnOrder[next].Column == ColumnCounter
+                                   ? ColumnOrder[next].Field
+                                   : -1;
             const QStringView field = line.sliced(start, comma - start);
-            const int target = FieldOfColumn(ColumnCounter);
             if (target >= 0 && !StoreField(record, target, field)) {
+                items.removeLast();
                 Error = WeaponsFieldError{lineNumber, ColumnCounter, FieldNames[target], field.toString(),
                                           IsWholeNumberField(target)};
                 return false;
@@ -175,38 +178,46 @@ public:
             start = comma + 1;
         }
         PendingText = line.sliced(start).toString();
-        items.append(std::move(record));
         return true;
     }
 
     std::optional<WeaponsFieldError> Error;
 
 private:
-    // The first field (in table order) whose column is column (from 1), or -1. Looked up in the twelve
-    // columns rather than in a table by column number: such a table, rebuilt for each header row, would
-    // make header rows that follow a far column take time that grows with the square of their number.
-    int FieldOfColumn(int column) const
+    // The named columns in ascending order, a column named twice by its first field in table order, so that
+    // a data row finds each column's field by walking along with its commas.
+    void SortColumns()
     {
+        ColumnOrderSize = 0;
         for (int field = 0; field < FieldCount; ++field) {
-            if (Columns[field] == column)
-                return field;
+            if (Columns[field] > 0)
+                ColumnOrder[ColumnOrderSize++] = {Columns[field], field};
         }
-        return -1;
+        std::stable_sort(ColumnOrder.begin(), ColumnOrder.begin() + ColumnOrderSize,
+                         [](const ColumnField& a, const ColumnField& b) { return a.Column < b.Column; });
     }
 
+    struct ColumnField {
+        int Column;
+        int Field;
+    };
+
+    QString Text; // the file's text, which the records' text fields point into
     QString Identifier;
     QStringMatcher IdentifierMatcher; // the case-sensitive search for Identifier, prepared once for all lines
     std::array<int, FieldCount> Columns{};
+    std::array<ColumnField, FieldCount> ColumnOrder{};
+    int ColumnOrderSize = 0;
     int ColumnCounter = 0;
     QString PendingText; // the text after the last comma of the line before
 };
 
 } // namespace
 
-WeaponsFileContent ReadWeaponsFile(QStringView text, const QString& identifier)
+WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifier)
 {
     WeaponsFileContent content;
-    WeaponsFileReader reader(identifier);
+    WeaponsFileReader reader(text, identifier);
     qsizetype lineNumber = 0;
     bool failed = false;
     ForEachLine(text, [&](QStringView line) {

@@ -24,7 +24,10 @@ struct WeaponsFileContent {
 // Reads the text of a weapons file. A line that holds identifier (case-sensitive) is a header row that
 // names the columns; every other line, the empty one included, is a data row that adds one record.
 // Fields are ended by commas; the text after the last comma of a line is ignored.
-WeaponsFileContent ReadWeaponsFile(QStringView text, const QString& identifier);
+// The records' text fields point into text rather than copy it (a large file would otherwise cost one
+// allocation per field); each record keeps text in its TextStore. A text field copied on its own stays
+// valid as long as some record of the file lives, as the catalogue does for the whole run.
+WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifier);
 
 // The weapons file path: the setting resolved against the executable's folder unless it is a full path.
 QString WeaponsFilePath(const QString& weaponsFileName, const ProgramLocation& location);

@@ -51,38 +51,13 @@ double RadixValue(const QString& digits, int radix)
     return value;
 }
 
-// The value of a text that ParseDecimal has checked (a sign, digits, a "." and digits) when plain
-// arithmetic gives it exactly: its digits read as one whole number up to 2^53, and at most 22 of them after
-// the point. That number and the power of ten are then exact doubles and their quotient is rounded once, so
-// it is the correctly rounded value of the text, the one that QString::toDouble gives, -0 included. Nothing
-// for other texts, nor where the compiler may keep intermediate results in wider precision.
-std::optional<double> ExactDecimal(QStringView text)
-{
-    constexpr std::uint64_t largestExactWhole = std::uint64_t(1) << 53;
-    constexpr int mostFractionDigits = 22;
-    constexpr std::array<double, mostFractionDigits + 1> powersOfTen = {
-        1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-        1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-    if (FLT_EVAL_METHOD != 0)
-        return std::nullopt;
-    const bool negative = text.startsWith(u'-');
-    qsizetype i = negative || text.startsWith(u'+') ? 1 : 0;
-    std::uint64_t whole = 0;
-    int fractionDigits = -1; // until the point
-    for (; i < text.size(); ++i) {
-        const char16_t c = text[i].unicode();
-        if (c == u'.') {
-            fractionDigits = 0;
-            continue;
-        }
-        whole = whole * 10 + (c - u'0');
-        if (whole > largestExactWhole || (fractionDigits >= 0 && ++fractionDigits > mostFractionDigits))
-            return std::nullopt;
-    }
-    const double magnitude =
-        double(whole) / powersOfTen[static_cast<std::size_t>(std::max(fractionDigits, 0))];
-    return negative ? -magnitude : magnitude;
-}
+// Plain arithmetic gives a decimal text its correctly rounded value when it has at most 15 digits: they
+// make a whole number below 2^53 and the power of ten is at most 1e15, both exact doubles, so their
+// quotient is rounded once. That is the value QString::toDouble gives, -0 included; the compiler must not
+// keep intermediate results in wider precision for it to hold.
+constexpr int MostExactDigits = 15;
+constexpr std::array<double, MostExactDigits + 1> PowersOfTen = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 } // namespace
 
@@ -163,6 +138,8 @@ double RoundHalfEven(double value)
 
 std::optional<qint16> ToInt16(double value)
 {
+    if (value >= -32768 && value <= 32767 && value == static_cast<double>(static_cast<int>(value)))
+        return static_cast<qint16>(value); // whole already
     if (std::isnan(value))
         return std::nullopt;
     const double rounded = RoundHalfEven(value);
@@ -173,27 +150,31 @@ std::optional<qint16> ToInt16(double value)
 
 std::optional<double> ParseDecimal(QStringView text)
 {
-    const QStringView trimmed = text.trimmed();
-    qsizetype i = 0;
+    const bool hasBlanks = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
+    const QStringView trimmed = hasBlanks ? text.trimmed() : text;
     const qsizetype n = trimmed.size();
-    if (i < n && (trimmed.at(i) == u'+' || trimmed.at(i) == u'-'))
+    qsizetype i = 0;
+    const bool negative = n > 0 && trimmed[0] == u'-';
+    if (n > 0 && (negative || trimmed[0] == u'+'))
         ++i;
+    // The digits before and after the point, gathered as one whole number (it wraps harmlessly when long:
+    // it is used only for short texts).
+    std::uint64_t whole = 0;
     qsizetype digits = 0;
-    while (i < n && IsDigit(trimmed.at(i))) {
-        ++i;
-        ++digits;
+    for (; i < n && IsDigit(trimmed[i]); ++i, ++digits)
+        whole = whole * 10 + (trimmed[i].unicode() - u'0');
+    qsizetype fractionDigits = 0;
+    if (i < n && trimmed[i] == u'.') {
+        for (++i; i < n && IsDigit(trimmed[i]); ++i, ++fractionDigits)
+            whole = whole * 10 + (trimmed[i].unicode() - u'0');
     }
-    if (i < n && trimmed.at(i) == u'.') {
-        ++i;
-        while (i < n && IsDigit(trimmed.at(i))) {
-            ++i;
-            ++digits;
-        }
-    }
+    digits += fractionDigits;
     if (digits == 0 || i != n)
         return std::nullopt;
-    if (const std::optional<double> exact = ExactDecimal(trimmed))
-        return exact;
+    if (digits <= MostExactDigits && FLT_EVAL_METHOD == 0) {
+        const double magnitude = double(whole) / PowersOfTen[static_cast<std::size_t>(fractionDigits)];
+        return negative ? -magnitude : magnitude;
+    }
     QString canonical = trimmed.toString();
     if (canonical.endsWith(u'.'))
         canonical.chop(1);
