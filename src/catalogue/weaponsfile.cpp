@@ -133,6 +133,8 @@ public:
         // The pending text grows in place: copying it for each header row would make a run of header rows
         // without commas take time that grows with the square of their number.
         QString& fieldText = PendingText;
+        fieldText.append(PendingTail);
+        PendingTail = QStringView();
         for (QChar c : line) {
             if (c != u',') {
                 fieldText.append(c);
@@ -177,7 +179,10 @@ public:
             }
             start = comma + 1;
         }
-        PendingText = line.sliced(start).toString();
+        // The text after the last comma is needed only if a header row follows.
+        if (!PendingText.isEmpty())
+            PendingText.clear();
+        PendingTail = line.sliced(start);
         return true;
     }
 
@@ -209,7 +214,8 @@ private:
     std::array<ColumnField, FieldCount> ColumnOrder{};
     int ColumnOrderSize = 0;
     int ColumnCounter = 0;
-    QString PendingText; // the text after the last comma of the line before
+    QString PendingText;     // the text after the last comma of the header rows before
+    QStringView PendingTail; // the text after the last comma of the data row before, in Text
 };
 
 } // namespace
