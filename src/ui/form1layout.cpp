@@ -22,14 +22,14 @@ namespace {
 constexpr int ClientWidthTwips = 11715;
 constexpr int ClientHeightTwips = 7635;
 
-struct LabelSpec {
+struct LabelDef {
     const char* Name;
     QString Caption;
     QRect Place; // twips
     bool Heading;
 };
 
-struct SliderSpec {
+struct SliderDef {
     const char* SliderName;
     const char* LabelName;
     QString Caption;
@@ -41,7 +41,7 @@ struct SliderSpec {
 const QString WeaponSkillTip = QStringLiteral(
     "Higher skills increate your capability of doing damage and use this weapon class without penalty.");
 
-const std::array<SliderSpec, ProficiencyCount> SliderRows = {{
+const std::array<SliderDef, ProficiencyCount> SliderRows = {{
     {"PistolSkill", "Label5", QStringLiteral("Pistols"), 1320, 615, WeaponSkillTip},
     {"SubMachineGunSkill", "Label6", QStringLiteral("Sub-Machine Guns"), 1680, 1455, WeaponSkillTip},
     {"ShotgunSkill", "Label22", QStringLiteral("Shotguns"), 2040, 1455, WeaponSkillTip},
@@ -99,22 +99,22 @@ Widget* Placed(Widget* widget, const char* name, QRect twips, const QString& too
     return widget;
 }
 
-QLabel* NewLabel(QWidget* parent, const LabelSpec& spec)
+QLabel* NewLabel(QWidget* parent, const LabelDef& def)
 {
-    auto* label = Placed(new QLabel(spec.Caption, parent), spec.Name, spec.Place);
+    auto* label = Placed(new QLabel(def.Caption, parent), def.Name, def.Place);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (spec.Heading)
+    if (def.Heading)
         label->setFont(WindowFont(9.75));
     return label;
 }
 
 // A label that names a control: its caption becomes the control's accessible name, and its buddy link lets
 // a screen reader announce it with the control.
-QLabel* NewCaptionFor(QWidget* parent, const LabelSpec& spec, QWidget* control)
+QLabel* NewCaptionFor(QWidget* parent, const LabelDef& def, QWidget* control)
 {
-    QLabel* label = NewLabel(parent, spec);
+    QLabel* label = NewLabel(parent, def);
     label->setBuddy(control);
-    control->setAccessibleName(spec.Caption);
+    control->setAccessibleName(def.Caption);
     return label;
 }
 
@@ -165,7 +165,7 @@ void Form1::BuildControls()
         this,
         {"Label4", QStringLiteral("Proficiency's and Physical Attributes"), {120, 840, 3255, 255}, true});
     for (int i = 0; i < ProficiencyCount; ++i) {
-        const SliderSpec& row = SliderRows[static_cast<std::size_t>(i)];
+        const SliderDef& row = SliderRows[static_cast<std::size_t>(i)];
         auto* slider = Placed(new QSlider(Qt::Horizontal, this), row.SliderName, {1680, row.Top, 1815, 255},
                               row.ToolTip);
         slider->setRange(0, HighestLevel);
