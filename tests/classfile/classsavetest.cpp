@@ -24,8 +24,6 @@ private slots:
     void classNameRefusal();
     void classFilePath_data();
     void classFilePath();
-    void saveOntoReadOnlyFile_isReportedAndKeepsFile();
-    void saveIntoMissingFolder_isReported();
     void classFileInOtherCase_isReplacedAndLoaded();
     void missingClassFile_givesMessageWithPath();
 };
@@ -56,15 +54,6 @@ ClassRecord Sniper(const QString& className)
     ClassRecord record = RecordFromDescription(DescriptionLines(QStringLiteral("sniper.class")));
     record.ClassName = className;
     return record;
-}
-
-// A failed save names the class file and gives the system's reason.
-bool ReportsFailure(const SaveOutcome& outcome, const QString& path)
-{
-    const QString start = QStringLiteral("Unable to save the class file ") + QDir::toNativeSeparators(path) +
-                          QStringLiteral(": ");
-    return !outcome.Saved && outcome.Message && outcome.Message->startsWith(start) &&
-           outcome.Message->size() > start.size();
 }
 
 QStringList FilesIn(const QString& folder)
@@ -182,31 +171,6 @@ void ClassSaveTest::classFilePath()
     QFETCH(bool, windows);
     QFETCH(QString, path);
     QCOMPARE(ClassFilePath(characterPath, className, windows ? PathStyle::Windows : PathStyle::Posix), path);
-}
-
-void ClassSaveTest::saveOntoReadOnlyFile_isReportedAndKeepsFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Sniper.cfg"));
-    QVERIFY(WriteTestFile(path, "old"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner));
-
-    const SaveOutcome outcome = SaveClassFile(Sniper(QStringLiteral("Sniper")), TestCatalogue(),
-                                              SettingsFor(dir.path()), NativePathStyle());
-    QVERIFY2(ReportsFailure(outcome, path), qPrintable(outcome.Message.value_or(QString())));
-    QCOMPARE(ReadTestFile(path), QByteArray("old"));
-    QCOMPARE(FilesIn(dir.path()), QStringList{QStringLiteral("Sniper.cfg")});
-}
-
-void ClassSaveTest::saveIntoMissingFolder_isReported()
-{
-    QTemporaryDir dir;
-    const QString folder = dir.filePath(QStringLiteral("characters"));
-    const SaveOutcome outcome = SaveClassFile(Sniper(QStringLiteral("Sniper")), TestCatalogue(),
-                                              SettingsFor(folder), NativePathStyle());
-    QVERIFY2(ReportsFailure(outcome, folder + QStringLiteral("/Sniper.cfg")),
-             qPrintable(outcome.Message.value_or(QString())));
-    QVERIFY(!QFile::exists(folder));
 }
 
 void ClassSaveTest::classFileInOtherCase_isReplacedAndLoaded()

@@ -13,12 +13,10 @@
 class ModelLibraryTest : public QObject {
     Q_OBJECT
 private slots:
-    void modelNames_listedWithoutRegardToCase();
     void modelNames_unlistableFolder_givesNothing_data();
     void modelNames_unlistableFolder_givesNothing();
     void modelNames_emptyModelsFolder_givesEmptyList();
     void discoverSkins_listsIdsFromFoldersTheSkinFileNames();
-    void discoverSkins_partNotNamed_keepsEarlierModelsFolder();
     void discoverSkins_folderNamesInOtherCase_areFound();
     void discoverSkins_folderNameInCodePage_isFound();
     void missingSkinFile_leavesListsEmpty();
@@ -70,15 +68,6 @@ private:
 
 } // namespace
 
-void ModelLibraryTest::modelNames_listedWithoutRegardToCase()
-{
-    GameFolder game;
-    QVERIFY(game.AddFolder(QStringLiteral("people/Cobalt")) &&
-            game.AddFolder(QStringLiteral("people/amber")) && game.AddFolder(QStringLiteral("people/Birch")));
-    QVERIFY(game.Add({"people/readme.txt"}));
-    QCOMPARE(game.Library().ModelNames(), (QStringList{"amber", "Birch", "Cobalt"}));
-}
-
 void ModelLibraryTest::modelNames_unlistableFolder_givesNothing_data()
 {
     QTest::addColumn<QString>("modelPath");
@@ -116,23 +105,6 @@ void ModelLibraryTest::discoverSkins_listsIdsFromFoldersTheSkinFileNames()
     QCOMPARE(skins.Head, (QStringList{"001", "002", "00A"}));
     QCOMPARE(skins.Body, (QStringList{"001", "002"}));
     QCOMPARE(skins.Legs, QStringList{"r01"});
-}
-
-void ModelLibraryTest::discoverSkins_partNotNamed_keepsEarlierModelsFolder()
-{
-    GameFolder game;
-    QVERIFY(game.AddSkinFile(QStringLiteral("Ranger"),
-                             {"head people/Ranger", "body skins/shared", "legs people/Ranger"}));
-    QVERIFY(game.AddSkinFile(QStringLiteral("Sapper"), {"head people/Sapper", "body skins/shared"}));
-    QVERIFY(
-        game.Add({"people/Ranger/head_001.tga", "people/Ranger/legs_r01.tga", "people/Sapper/head_a1b.tga",
-                  "people/Sapper/legs_s01.tga", "skins/shared/body_001.tga"}));
-    ModelLibrary library = game.Library();
-    library.DiscoverSkins(QStringLiteral("Ranger"));
-    const SkinLists sapper = library.DiscoverSkins(QStringLiteral("Sapper"));
-    QCOMPARE(sapper.Head, QStringList{"a1b"});
-    QCOMPARE(sapper.Body, QStringList{"001"});
-    QCOMPARE(sapper.Legs, QStringList{"r01"});
 }
 
 void ModelLibraryTest::discoverSkins_folderNamesInOtherCase_areFound()
