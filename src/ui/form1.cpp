@@ -199,7 +199,7 @@ void Form1::RecalculateWeight()
         RecalculatedWeight(Context.Settings.StartingEquipmentWeight, Slider(Proficiency::Strength)->value(),
                            SelectedEntries(), Context.Catalogue, QLocale().decimalPoint().at(0));
     WeightConsumed->setText(weight.WeightText);
-    FitOutputLabel(WeightConsumed);
+    FitLabelWidth(WeightConsumed);
     MovementMessage->setText(weight.MovementText);
     AmmoMessage->setText(weight.AmmoText);
 }
@@ -324,7 +324,7 @@ ClassRecord Form1::CurrentClass() const
 void Form1::SetPointsAvailable(const QString& text)
 {
     PointsAvailable->setText(text);
-    FitOutputLabel(PointsAvailable);
+    FitLabelWidth(PointsAvailable);
     QPalette colours = PointsAvailable->palette();
     colours.setColor(QPalette::WindowText, IsOverspent(text) ? QColor(255, 0, 0) : QColor(0, 0, 0));
     PointsAvailable->setPalette(colours);

@@ -83,7 +83,7 @@ protected:
 private:
     void BuildControls();
     void WireEvents();
-    void FitOutputLabel(QLabel* label);
+    void FitLabelWidth(QLabel* label);
 
     // Event handlers.
     void OnKeyCommand(KeyCommand command);

@@ -259,10 +259,14 @@ void Form1::BuildControls()
     Command2->setAccessibleName(QStringLiteral("Close"));
     Command1->setAccessibleName(QStringLiteral("Save"));
 
-    // Captions never cut off: labels grow to the right as far as their text needs.
+    // Captions never cut off: labels grow to the right as far as their text needs, up to the next control
+    // (the room is measured once, the layout being fixed).
     for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!label->wordWrap())
-            FitOutputLabel(label);
+        if (label->wordWrap())
+            continue;
+        label->setProperty("GivenWidth", label->width());
+        label->setProperty("WidestWidth", RoomToTheRight(label));
+        FitLabelWidth(label);
     }
 
     // Tab order: the class name first, then down the left side, the grid, the list and the buttons.
@@ -276,11 +280,9 @@ void Form1::BuildControls()
         control->setFocusPolicy(Qt::StrongFocus);
 }
 
-void Form1::FitOutputLabel(QLabel* label)
+void Form1::FitLabelWidth(QLabel* label)
 {
     const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 2;
-    const int given =
-        label->property("GivenWidth").isValid() ? label->property("GivenWidth").toInt() : label->width();
-    label->setProperty("GivenWidth", given);
-    label->resize(qMin(qMax(given, needed), RoomToTheRight(label)), label->height());
+    const int given = label->property("GivenWidth").toInt();
+    label->resize(qMin(qMax(given, needed), label->property("WidestWidth").toInt()), label->height());
 }
