@@ -8,7 +8,7 @@
 int AddSortedItem(QComboBox* box, const QString& text);
 
 // An editable combo box as the window uses it: typing changes only its text (never its list), and only a
-// pick from the list counts (QComboBox::activated).
+// pick from the list counts (QComboBox::activated): typing an entry's name and pressing Return does not.
 QComboBox* NewEditableComboBox(QWidget* parent);
 
 // The entries of the box's list, in order.

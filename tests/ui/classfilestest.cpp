@@ -22,6 +22,7 @@ private slots:
     void skillCheckComesBeforeNameCheck();
     void pickingClass_loadsItsFile();
     void pickingNewClass_changesNothing();
+    void typingClassNameAndReturn_loadsNothing();
     void missingClassFile_isReportedAfterClearing();
     void savedThenLoaded_givesSameClass();
     void readOnlyClassFile_isReportedAndKept();
@@ -207,6 +208,16 @@ void ClassFilesTest::pickingNewClass_changesNothing()
     QCOMPARE(Window->Slider(Proficiency::Medic)->value(), 2);
     QCOMPARE(Window->List1->count(), 4);
     QCOMPARE(Window->Callsign->text(), QStringLiteral("Thunder"));
+}
+
+void ClassFilesTest::typingClassNameAndReturn_loadsNothing()
+{
+    MoveSlider(Window->Slider(Proficiency::Medic), 2);
+    TypeClassName(QStringLiteral("Grenadier"));
+    QTest::keyClick(Window->ClassName->lineEdit(), Qt::Key_Return);
+    QCOMPARE(Window->Slider(Proficiency::Medic)->value(), 2);
+    QCOMPARE(Window->Callsign->text(), QStringLiteral("player"));
+    QCOMPARE(Window->ClassName->currentText(), QStringLiteral("Grenadier"));
 }
 
 void ClassFilesTest::missingClassFile_isReportedAfterClearing()
