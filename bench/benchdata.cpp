@@ -130,3 +130,9 @@ QStringList SelectedEntries(const EquipmentCatalogue& catalogue, const QString& 
     }
     return entries;
 }
+
+const EquipmentCatalogue& TenThousandItemCatalogue()
+{
+    static const EquipmentCatalogue catalogue = GeneratedCatalogue(10000);
+    return catalogue;
+}

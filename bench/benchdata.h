@@ -22,6 +22,9 @@ AppSettings BenchSettings(const QString& weaponsFilePath = {}, const QString& ch
 // The catalogue that the generated weapons file of rows rows gives.
 EquipmentCatalogue GeneratedCatalogue(int rows);
 
+// The generated catalogue of 10,000 items that the recomputation and class file benchmarks share, made once.
+const EquipmentCatalogue& TenThousandItemCatalogue();
+
 // count entries as the window's list holds them: the starting item, the vest, then distinct items that
 // cost points, spread over the catalogue (grenades and belt-fed guns among them, so the load modes work).
 QStringList SelectedEntries(const EquipmentCatalogue& catalogue, const QString& startingItem, int count);

@@ -13,14 +13,7 @@
 
 namespace {
 
-constexpr int CatalogueItems = 10000;
 constexpr int ClassItems = 100;
-
-const EquipmentCatalogue& Catalogue()
-{
-    static const EquipmentCatalogue catalogue = GeneratedCatalogue(CatalogueItems);
-    return catalogue;
-}
 
 ClassRecord HundredItemClass(const QString& startingItem)
 {
@@ -32,7 +25,7 @@ ClassRecord HundredItemClass(const QString& startingItem)
     record.BodySkin = QStringLiteral("002");
     record.LegsSkin = QStringLiteral("001");
     record.Levels = {2, 0, 0, 3, 0, 1, 0, 1, 1, 0, 1, 2};
-    record.Entries = SelectedEntries(Catalogue(), startingItem, ClassItems + 1);
+    record.Entries = SelectedEntries(TenThousandItemCatalogue(), startingItem, ClassItems + 1);
     return record;
 }
 
@@ -44,7 +37,8 @@ void BM_SaveClass(benchmark::State& state)
     const ClassRecord record = HundredItemClass(settings.StartingEquipmentName);
     const QString path = QDir(folder.path()).filePath(QStringLiteral("Bench Class.cfg"));
     for (auto _ : state) {
-        const QByteArray bytes = ClassFileBytes(record, Catalogue(), settings.StartingEquipmentName);
+        const QByteArray bytes =
+            ClassFileBytes(record, TenThousandItemCatalogue(), settings.StartingEquipmentName);
         if (ReplaceFile(path, bytes))
             state.SkipWithError("the class file was not written");
     }
@@ -56,7 +50,8 @@ void BM_ClassFileBytes(benchmark::State& state)
     const AppSettings settings = BenchSettings();
     const ClassRecord record = HundredItemClass(settings.StartingEquipmentName);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ClassFileBytes(record, Catalogue(), settings.StartingEquipmentName).size());
+        benchmark::DoNotOptimize(
+            ClassFileBytes(record, TenThousandItemCatalogue(), settings.StartingEquipmentName).size());
 }
 
 // LoadClassFile: the file found by the class name, read, decoded and read into the class.
@@ -66,10 +61,10 @@ void BM_LoadClass(benchmark::State& state)
     const AppSettings settings = BenchSettings({}, folder.path());
     const ClassRecord record = HundredItemClass(settings.StartingEquipmentName);
     const QString path = QDir(folder.path()).filePath(QStringLiteral("Bench Class.cfg"));
-    ReplaceFile(path, ClassFileBytes(record, Catalogue(), settings.StartingEquipmentName));
+    ReplaceFile(path, ClassFileBytes(record, TenThousandItemCatalogue(), settings.StartingEquipmentName));
     for (auto _ : state) {
-        const LoadOutcome outcome =
-            LoadClassFile(QStringLiteral("Bench Class"), settings, Catalogue(), NativePathStyle());
+        const LoadOutcome outcome = LoadClassFile(QStringLiteral("Bench Class"), settings,
+                                                  TenThousandItemCatalogue(), NativePathStyle());
         if (!outcome.Loaded || outcome.Loaded->Entries.size() != ClassItems)
             state.SkipWithError("the class did not load");
         benchmark::DoNotOptimize(outcome.Loaded->Entries.size());
@@ -80,10 +75,11 @@ void BM_LoadClass(benchmark::State& state)
 void BM_ReadClassFile(benchmark::State& state)
 {
     const AppSettings settings = BenchSettings();
-    const QString text = DecodeFileText(ClassFileBytes(HundredItemClass(settings.StartingEquipmentName),
-                                                       Catalogue(), settings.StartingEquipmentName));
+    const QString text =
+        DecodeFileText(ClassFileBytes(HundredItemClass(settings.StartingEquipmentName),
+                                      TenThousandItemCatalogue(), settings.StartingEquipmentName));
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadClassFile(text, Catalogue()).Entries.size());
+        benchmark::DoNotOptimize(ReadClassFile(text, TenThousandItemCatalogue()).Entries.size());
 }
 
 } // namespace

@@ -16,14 +16,7 @@
 
 namespace {
 
-constexpr int CatalogueItems = 10000;
 constexpr int Entries = 200;
-
-const EquipmentCatalogue& Catalogue()
-{
-    static const EquipmentCatalogue catalogue = GeneratedCatalogue(CatalogueItems);
-    return catalogue;
-}
 
 const AppSettings& Settings()
 {
@@ -34,8 +27,9 @@ const AppSettings& Settings()
 // The 200 entries and the item a double-click adds to them.
 QStringList EntriesAfterDoubleClick()
 {
-    QStringList entries = SelectedEntries(Catalogue(), Settings().StartingEquipmentName, Entries);
-    entries.append(Catalogue().At(3).DisplayName); // a rifle: no limit
+    QStringList entries =
+        SelectedEntries(TenThousandItemCatalogue(), Settings().StartingEquipmentName, Entries);
+    entries.append(TenThousandItemCatalogue().At(3).DisplayName); // a rifle: no limit
     return entries;
 }
 
@@ -49,15 +43,15 @@ void BM_AvailablePoints(benchmark::State& state)
     const QStringList entries = EntriesAfterDoubleClick();
     for (auto _ : state)
         benchmark::DoNotOptimize(
-            AvailablePoints(Settings().StartingPoints, SomeLevels(), entries, Catalogue()));
+            AvailablePoints(Settings().StartingPoints, SomeLevels(), entries, TenThousandItemCatalogue()));
 }
 
 void BM_RecalculatedWeight(benchmark::State& state)
 {
     const QStringList entries = EntriesAfterDoubleClick();
     for (auto _ : state) {
-        const WeightDisplay weight =
-            RecalculatedWeight(Settings().StartingEquipmentWeight, 2, entries, Catalogue(), u'.');
+        const WeightDisplay weight = RecalculatedWeight(Settings().StartingEquipmentWeight, 2, entries,
+                                                        TenThousandItemCatalogue(), u'.');
         benchmark::DoNotOptimize(weight.Total);
     }
 }
@@ -65,10 +59,10 @@ void BM_RecalculatedWeight(benchmark::State& state)
 void BM_CheckItemRestrictions(benchmark::State& state)
 {
     const QStringList entries = EntriesAfterDoubleClick();
-    if (!CheckItemRestrictions(entries, Catalogue()))
+    if (!CheckItemRestrictions(entries, TenThousandItemCatalogue()))
         state.SkipWithError("the entries break a limit");
     for (auto _ : state)
-        benchmark::DoNotOptimize(CheckItemRestrictions(entries, Catalogue()));
+        benchmark::DoNotOptimize(CheckItemRestrictions(entries, TenThousandItemCatalogue()));
 }
 
 // The three together, as the window's double-click handler asks for them.
@@ -76,11 +70,12 @@ void BM_RecomputeCore(benchmark::State& state)
 {
     const QStringList entries = EntriesAfterDoubleClick();
     for (auto _ : state) {
-        const bool ok = CheckItemRestrictions(entries, Catalogue());
+        const bool ok = CheckItemRestrictions(entries, TenThousandItemCatalogue());
         const QString points = AvailablePointsText(
-            AvailablePoints(Settings().StartingPoints, SomeLevels(), entries, Catalogue()));
-        const WeightDisplay weight = RecalculatedWeight(Settings().StartingEquipmentWeight, 2, entries,
-                                                        Catalogue(), QLocale().decimalPoint().at(0));
+            AvailablePoints(Settings().StartingPoints, SomeLevels(), entries, TenThousandItemCatalogue()));
+        const WeightDisplay weight =
+            RecalculatedWeight(Settings().StartingEquipmentWeight, 2, entries, TenThousandItemCatalogue(),
+                               QLocale().decimalPoint().at(0));
         benchmark::DoNotOptimize(ok);
         benchmark::DoNotOptimize(points.size());
         benchmark::DoNotOptimize(weight.Total);
@@ -101,7 +96,7 @@ public:
 struct FilledWindow {
     SilentMessageBoxes Messages;
     NoProgramEnd End;
-    Form1 Window{EditorContext{Settings(), Catalogue(),
+    Form1 Window{EditorContext{Settings(), TenThousandItemCatalogue(),
                                ProgramLocation{QStringLiteral("/nonexistent/tool"),
                                                QStringLiteral("rostermaker"), NativePathStyle()},
                                Messages, End}};
@@ -113,13 +108,13 @@ struct FilledWindow {
         Window.show();
         Window.ClearClass();
         Window.List1->addItems(
-            SelectedEntries(Catalogue(), Settings().StartingEquipmentName, Entries).mid(1));
+            SelectedEntries(TenThousandItemCatalogue(), Settings().StartingEquipmentName, Entries).mid(1));
         Window.RecalculatePoints();
         Window.RecalculateWeight();
         QApplication::processEvents();
         const QAbstractItemModel* model = Window.MSHFlexGrid1->model();
         for (int row = 1; row < model->rowCount() && !Rifle.isValid(); ++row) {
-            if (model->index(row, 0).data().toString() == Catalogue().At(3).DisplayName)
+            if (model->index(row, 0).data().toString() == TenThousandItemCatalogue().At(3).DisplayName)
                 Rifle = model->index(row, 0);
         }
         Window.MSHFlexGrid1->setCurrentIndex(Rifle);
