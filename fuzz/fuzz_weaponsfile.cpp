@@ -74,7 +74,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const CatalogueGridRow row = CatalogueGridRowOf(item);
         FUZZ_REQUIRE(row[0] == TrimSpaces(item.DisplayName));
         FUZZ_REQUIRE(row[3].isEmpty() == (item.ShotsPerAmmoUnit == 0));
-        const Equipment* first = catalogue.FirstWithDisplayName(item.DisplayName);
+        const Equipment* first = catalogue.FirstListedAs(item.DisplayName);
         FUZZ_REQUIRE(first != nullptr && first <= &item);
     }
 

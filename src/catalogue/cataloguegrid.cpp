@@ -21,7 +21,7 @@ QString CatalogueGridCell(const Equipment& item, int column)
 {
     switch (column) {
     case 0:
-        return TrimSpaces(item.DisplayName);
+        return ListedName(item);
     case 1:
         return QString::number(item.CostPoints);
     case 2:

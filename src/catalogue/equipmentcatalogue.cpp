@@ -1,18 +1,19 @@
 #include "catalogue/equipmentcatalogue.h"
 
-EquipmentCatalogue::EquipmentCatalogue(QList<Equipment> items)
-    : Items(std::move(items))
+QString ListedName(const Equipment& item)
 {
-    BuildChains(Items, &Equipment::DisplayName, ByDisplayName, NextSameDisplayName);
+    return TrimSpaces(item.DisplayName);
 }
 
-void EquipmentCatalogue::BuildChains(const QList<Equipment>& items, QString Equipment::*field,
-                                     ChainIndex& index, std::vector<qsizetype>& next)
+namespace {
+
+template <typename Key, typename ChainIndex>
+void BuildChains(const QList<Equipment>& items, Key key, ChainIndex& index, std::vector<qsizetype>& next)
 {
     next.assign(static_cast<std::size_t>(items.size()), -1);
     index.reserve(items.size());
     for (qsizetype i = 0; i < items.size(); ++i) {
-        Chain& chain = index[items.at(i).*field];
+        auto& chain = index[key(items.at(i))];
         if (chain.First < 0)
             chain.First = i;
         else
@@ -21,8 +22,22 @@ void EquipmentCatalogue::BuildChains(const QList<Equipment>& items, QString Equi
     }
 }
 
-const Equipment* EquipmentCatalogue::FirstWithDisplayName(const QString& name) const
+} // namespace
+
+EquipmentCatalogue::EquipmentCatalogue(QList<Equipment> items)
+    : Items(std::move(items))
 {
-    const auto found = ByDisplayName.constFind(name);
-    return found == ByDisplayName.constEnd() ? nullptr : &Items.at(found->First);
+    BuildChains(Items, ListedName, ByListedName, NextSameListedName);
+}
+
+void EquipmentCatalogue::BuildInternalNameChains() const
+{
+    BuildChains(
+        Items, [](const Equipment& item) { return item.InternalName; }, ByInternalName, NextSameInternalName);
+}
+
+const Equipment* EquipmentCatalogue::FirstListedAs(const QString& name) const
+{
+    const auto found = ByListedName.constFind(TrimSpaces(name));
+    return found == ByListedName.constEnd() ? nullptr : &Items.at(found->First);
 }

@@ -1,14 +1,19 @@
 #pragma once
 
 #include "catalogue/equipment.h"
+#include "platform/text.h"
 
 #include <QHash>
 #include <QList>
 #include <vector>
 
-// The items of the weapons file in file order, read-only once built. Items are found by DisplayName and
-// by InternalName through indexes that keep file order, so "every item of this name, in catalogue order"
-// costs no walk over the whole catalogue.
+// The name by which the grid and the selected equipment show an item: its DisplayName without leading
+// and trailing blanks.
+QString ListedName(const Equipment& item);
+
+// The items of the weapons file in file order, read-only once built. Items are found by their listed name
+// and by InternalName through indexes that keep file order, so "every item of this name, in catalogue
+// order" costs no walk over the whole catalogue.
 class EquipmentCatalogue {
 public:
     EquipmentCatalogue() = default;
@@ -18,13 +23,16 @@ public:
     const Equipment& At(qsizetype index) const { return Items.at(index); } // 0 is the first item
     const QList<Equipment>& All() const { return Items; }
 
-    // The first item whose DisplayName equals name (case-sensitive, whole text), or null.
-    const Equipment* FirstWithDisplayName(const QString& name) const;
+    // An entry of the selected equipment names the items whose DisplayName equals it when both are
+    // trimmed of blanks; letter case counts.
 
-    // Calls visit(const Equipment&) for every item whose DisplayName equals name, in catalogue order.
-    template <typename Visit> void ForEachWithDisplayName(const QString& name, Visit&& visit) const
+    // The first item that name names, or null.
+    const Equipment* FirstListedAs(const QString& name) const;
+
+    // Calls visit(const Equipment&) for every item that name names, in catalogue order.
+    template <typename Visit> void ForEachListedAs(const QString& name, Visit&& visit) const
     {
-        ForEachInChain(ByDisplayName, NextSameDisplayName, name, visit);
+        ForEachInChain(ByListedName, NextSameListedName, TrimSpaces(name), visit);
     }
 
     // Calls visit(const Equipment&) for every item whose InternalName equals name, in catalogue order.
@@ -33,7 +41,7 @@ public:
     template <typename Visit> void ForEachWithInternalName(const QString& name, Visit&& visit) const
     {
         if (NextSameInternalName.size() != static_cast<std::size_t>(Items.size()))
-            BuildChains(Items, &Equipment::InternalName, ByInternalName, NextSameInternalName);
+            BuildInternalNameChains();
         ForEachInChain(ByInternalName, NextSameInternalName, name, visit);
     }
 
@@ -46,8 +54,7 @@ private:
     };
     using ChainIndex = QHash<QString, Chain>;
 
-    static void BuildChains(const QList<Equipment>& items, QString Equipment::*field, ChainIndex& index,
-                            std::vector<qsizetype>& next);
+    void BuildInternalNameChains() const;
 
     template <typename Visit>
     void ForEachInChain(const ChainIndex& index, const std::vector<qsizetype>& next, const QString& name,
@@ -61,8 +68,8 @@ private:
     }
 
     QList<Equipment> Items;
-    ChainIndex ByDisplayName;
-    std::vector<qsizetype> NextSameDisplayName;
+    ChainIndex ByListedName;
+    std::vector<qsizetype> NextSameListedName;
     mutable ChainIndex ByInternalName;
     mutable std::vector<qsizetype> NextSameInternalName;
 };

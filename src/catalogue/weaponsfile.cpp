@@ -8,7 +8,6 @@
 #include <QStringMatcher>
 #include <algorithm>
 #include <array>
-#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -83,6 +82,11 @@ bool IsWholeNumberField(int field)
     return FieldTargets[static_cast<std::size_t>(field)].WholeNumber != nullptr;
 }
 
+// Weights beyond a thousand tonnes are refused, so that the weight display's sums, counted in
+// ten-thousandths of a kilogram, stay exact: even 20,000 items of that weight, each with 32,767
+// ammunition units of it, stay inside their range.
+constexpr double LargestWeight = 1e6;
+
 // Stores a field's text into its field; false when a numeric field cannot hold it.
 bool StoreField(Equipment& e, int field, QStringView text)
 {
@@ -104,14 +108,13 @@ bool StoreField(Equipment& e, int field, QStringView text)
         e.*target.WholeNumber = *whole;
         return true;
     }
-    if (std::fabs(*value) > FLT_MAX)
+    if (std::fabs(*value) > LargestWeight)
         return false;
     e.*target.Decimal = static_cast<float>(*value);
     return true;
 }
 
-// The reading state that the file's lines share. The column counter and the pending field text go on from
-// one line into a following header row; only a data row starts them afresh.
+// The reading state that the file's lines share: the columns that the last header row named.
 class WeaponsFileReader {
 public:
     WeaponsFileReader(const QString& text, const QString& identifier)
@@ -128,27 +131,21 @@ public:
         return Identifier.isEmpty() ? !line.isEmpty() : IdentifierMatcher.indexIn(line) >= 0;
     }
 
+    // Every header row counts its columns from the first, so a title line before it changes nothing.
     void ReadHeaderRow(QStringView line)
     {
-        // The pending text grows in place: copying it for each header row would make a run of header rows
-        // without commas take time that grows with the square of their number.
-        QString& fieldText = PendingText;
-        fieldText.append(PendingTail);
-        PendingTail = QStringView();
-        for (QChar c : line) {
-            if (c != u',') {
-                fieldText.append(c);
-                continue;
-            }
-            ++ColumnCounter;
-            const QString upper = fieldText.toUpper();
+        int column = 0;
+        qsizetype start = 0;
+        for (qsizetype comma = line.indexOf(u','); comma >= 0; comma = line.indexOf(u',', start)) {
+            ++column;
+            const QString upper = line.sliced(start, comma - start).toString().toUpper();
             for (int field = 0; field < FieldCount; ++field) {
                 if (upper == UpperFieldNames()[field]) {
-                    Columns[field] = ColumnCounter;
+                    Columns[field] = column;
                     break;
                 }
             }
-            fieldText.clear();
+            start = comma + 1;
         }
         SortColumns();
     }
@@ -158,31 +155,26 @@ public:
     {
         Equipment& record = items.emplace_back();
         record.TextStore = Text;
-        ColumnCounter = 0;
+        int column = 0;
         qsizetype start = 0;
         int next = 0; // the first column of ColumnOrder not yet passed
         for (qsizetype comma = 0; comma < line.size(); ++comma) {
             if (line[comma] != u',')
                 continue;
-            ++ColumnCounter;
-            while (next < ColumnOrderSize && ColumnOrder[next].Column < ColumnCounter)
+            ++column;
+            while (next < ColumnOrderSize && ColumnOrder[next].Column < column)
                 ++next;
-            const int target = next < ColumnOrderSize && ColumnOrder[next].Column == ColumnCounter
-                                   ? ColumnOrder[next].Field
-                                   : -1;
+            const int target =
+                next < ColumnOrderSize && ColumnOrder[next].Column == column ? ColumnOrder[next].Field : -1;
             const QStringView field = line.sliced(start, comma - start);
             if (target >= 0 && !StoreField(record, target, field)) {
                 items.removeLast();
-                Error = WeaponsFieldError{lineNumber, ColumnCounter, FieldNames[target], field.toString(),
+                Error = WeaponsFieldError{lineNumber, column, FieldNames[target], field.toString(),
                                           IsWholeNumberField(target)};
                 return false;
             }
             start = comma + 1;
         }
-        // The text after the last comma is needed only if a header row follows.
-        if (!PendingText.isEmpty())
-            PendingText.clear();
-        PendingTail = line.sliced(start);
         return true;
     }
 
@@ -213,9 +205,6 @@ private:
     std::array<int, FieldCount> Columns{};
     std::array<ColumnField, FieldCount> ColumnOrder{};
     int ColumnOrderSize = 0;
-    int ColumnCounter = 0;
-    QString PendingText;     // the text after the last comma of the header rows before
-    QStringView PendingTail; // the text after the last comma of the data row before, in Text
 };
 
 } // namespace
@@ -261,7 +250,7 @@ QString MissingWeaponsFileMessage(const QString& path)
 QString BadWeaponsFieldMessage(const QString& path, const WeaponsFieldError& error)
 {
     const QString expected = error.WholeNumber ? QStringLiteral("a whole number from -32768 to 32767")
-                                               : QStringLiteral("a decimal number");
+                                               : QStringLiteral("a decimal number from -1000000 to 1000000");
     return QStringLiteral("Error : Invalid value in file %1, line %2, column %3 (%4): \"%5\" is not %6.\r\n"
                           "\r\n"
                           "The Application will not run without this file.")

@@ -1,6 +1,7 @@
 #include "classfile/classfilename.h"
 
 #include "classfile/classfilewriter.h"
+#include "platform/codepage.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -14,14 +15,8 @@ bool IsRefusedNameCharacter(QChar c)
 }
 
 // Windows opens the device of that name instead of a file, whatever the extension.
-bool IsDeviceName(const QString& fileName)
+bool IsDeviceName(QStringView stem)
 {
-    QStringView stem = QStringView(fileName);
-    const qsizetype dot = stem.indexOf(u'.');
-    if (dot >= 0)
-        stem = stem.first(dot);
-    while (stem.endsWith(u' '))
-        stem.chop(1);
 
     static constexpr std::array<QStringView, 4> Devices = {u"CON", u"PRN", u"AUX", u"NUL"};
     for (const QStringView device : Devices) {
@@ -51,11 +46,25 @@ std::optional<QString> ClassNameRefusal(const QString& className)
         return QStringLiteral("As the Character name is used as the file name the following symbols are not "
                               "permitted in the characters name: < > * & | / \\ : ? \"");
     }
-    if (IsDeviceName(TrimSpaces(className))) {
+    const QString name = TrimSpaces(className);
+    if (name.isEmpty()) {
+        return QStringLiteral("As the Character name is used as the file name, it cannot be empty or made of "
+                              "blanks only. Type a name for the class.");
+    }
+    if (name.contains(u'.')) {
+        return QStringLiteral("As the Character name is used as the file name, it may not contain a dot: the "
+                              "class list shows a class file only by the part of its name before the first "
+                              "dot, so the class could not be found again.");
+    }
+    if (IsDeviceName(name)) {
         return QStringLiteral(
             "As the Character name is used as the file name, the names that Windows keeps for "
-            "devices are not permitted: CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9, "
-            "alone or followed by a dot.");
+            "devices are not permitted: CON, PRN, AUX, NUL, COM1 to COM9 and LPT1 to LPT9.");
+    }
+    if (const QString outside = CharactersOutsideFileCodePage(name); !outside.isEmpty()) {
+        return QStringLiteral("As the Character name is written into the class file, it may only hold "
+                              "characters of the system's code page. These characters are not permitted: ") +
+               outside;
     }
     return std::nullopt;
 }

@@ -9,11 +9,14 @@
 // trimmed of blanks and ".cfg", as a native path. The name keeps its case.
 QString ClassFilePath(const QString& characterPath, const QString& className, PathStyle style);
 
-// Why the class name cannot name a class file, or nothing when it can. The name is examined as typed:
-//  - any of < > & * / \ | : ? ' " or a control character gives the name-check message (which does not
-//    list the apostrophe);
+// Why the class name cannot name a class file that the class list shows and loads again, or nothing when
+// it can. In this order:
+//  - any of < > & * / \ | : ? ' " or a control character, in the name as typed, gives the name-check
+//    message (which does not list the apostrophe);
+//  - a name empty or blank once trimmed (its file ".cfg" would be hidden and never listed);
+//  - a dot (the class list cuts file names at their first dot: "v1.2" would be listed as "v1");
 //  - a name that Windows keeps for a device (CON, PRN, AUX, NUL, COM1 to COM9, LPT1 to LPT9 and the
-//    COM and LPT names with the superscript digits 1 to 3), alone or before a dot, in any case and with
-//    blanks before the dot, is refused on every system so that class files can be copied to Windows.
-// An empty name is accepted: its class file is ".cfg".
+//    COM and LPT names with the superscript digits 1 to 3), in any case, refused on every system so that
+//    class files can be copied to Windows;
+//  - characters that the file code page cannot hold (they would be written as "?").
 std::optional<QString> ClassNameRefusal(const QString& className);

@@ -86,9 +86,10 @@ LoadedClass ReadClassFile(QStringView text, const EquipmentCatalogue& catalogue)
                 loaded.Levels[i] = LevelAfter(line, ProficiencyPrefix[i].size());
         }
         if (line.startsWith(EquipmentPrefix)) {
-            catalogue.ForEachWithInternalName(
-                EquipmentNameOf(line, EquipmentPrefix.size()),
-                [&loaded](const Equipment& item) { loaded.Entries.append(item.DisplayName); });
+            const QString name = EquipmentNameOf(line, EquipmentPrefix.size());
+            if (!name.isEmpty())
+                catalogue.ForEachWithInternalName(
+                    name, [&loaded](const Equipment& item) { loaded.Entries.append(ListedName(item)); });
         }
     });
     return loaded;

@@ -16,8 +16,8 @@ struct SkinSet {
     QString LegsSkin;
 };
 
-// What a class file sets in the window. Values that no line of the file sets stay empty, and the window
-// keeps what it showed for them.
+// What a class file sets in the window. Values that no line of the file sets stay empty: the window
+// then keeps the class name as picked, and shows no callsign, model or skins.
 struct LoadedClass {
     std::optional<QString> ClassName;
     std::optional<QString> Callsign;
@@ -36,6 +36,6 @@ struct LoadedClass {
 //  - the proficiency line prefixes: the one character after the prefix; the digits 0 to 4 give that
 //    level, 5 to 9 the highest level 4, anything else or nothing level 0.
 //  - "set equipment": the internal name after the blank that ends the counter, trimmed of blanks; every
-//    catalogue item with that InternalName adds its DisplayName, in catalogue order. A name that no item
-//    has adds nothing.
+//    catalogue item with that InternalName adds its name as the grid lists it, in catalogue order. An
+//    empty name, or one that no item has, adds nothing.
 LoadedClass ReadClassFile(QStringView text, const EquipmentCatalogue& catalogue);

@@ -70,7 +70,7 @@ QByteArray ClassFileBytes(const ClassRecord& record, const EquipmentCatalogue& c
     for (const QString& entry : record.Entries) {
         if (entry.isEmpty() || entry == startingEquipmentName)
             continue;
-        catalogue.ForEachWithDisplayName(entry, [&](const Equipment& item) {
+        catalogue.ForEachListedAs(entry, [&](const Equipment& item) {
             writeLine(QStringLiteral("set equipment") + QString::number(++counter) + u' ' +
                       item.InternalName);
         });

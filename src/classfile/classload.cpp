@@ -6,6 +6,9 @@
 
 namespace {
 
+// A class file is a few hundred bytes; anything far larger is no class file and is not read into memory.
+constexpr qint64 LargestClassFile = 16 * 1024 * 1024;
+
 QString UnreadableFileMessage(const QString& path)
 {
     return QStringLiteral("Error : Unable to open file ") + path +
@@ -22,7 +25,8 @@ LoadOutcome LoadClassFile(const QString& classNameText, const AppSettings& setti
 {
     const QString path = ClassFilePath(settings.CharacterPath, classNameText, style);
     // A file that vanishes or fails between the test and the reading is reported the same way.
-    const std::optional<QByteArray> bytes = FileExists(path) ? ReadWholeFile(path) : std::nullopt;
+    const std::optional<QByteArray> bytes =
+        FileExists(path) ? ReadWholeFile(path, LargestClassFile) : std::nullopt;
     if (!bytes)
         return {std::nullopt, UnreadableFileMessage(path)};
     return {ReadClassFile(DecodeFileText(*bytes), catalogue), std::nullopt};

@@ -4,6 +4,13 @@
 #include "platform/files.h"
 #include "platform/listing.h"
 
+namespace {
+
+// A skinfolder.txt is a few lines; anything far larger is not read into memory.
+constexpr qint64 LargestSkinFolderFile = 16 * 1024 * 1024;
+
+} // namespace
+
 QString ModelsFolderMissingMessage()
 {
     return QStringLiteral(
@@ -31,9 +38,10 @@ SkinLists ModelLibrary::DiscoverSkins(const QString& modelName)
 {
     const QString skinFile =
         JoinPath(JoinPath(Folder, modelName, Style), QStringLiteral("skinfolder.txt"), Style);
-    const QString modelsParentFolder = ModelsParentFolderOf(Folder, Style);
-    if (const std::optional<QByteArray> bytes = ReadWholeFile(skinFile))
-        Skins = ReadSkinFolderFile(DecodeFileText(*bytes), modelsParentFolder, Skins, Style);
+    const std::optional<QByteArray> bytes = ReadWholeFile(skinFile, LargestSkinFolderFile);
+    if (!bytes)
+        return {};
+    Skins = ReadSkinFolderFile(DecodeFileText(*bytes), ModelsParentFolderOf(Folder, Style), Skins, Style);
 
     SkinLists lists;
     lists.Head = SkinIdsFromFileNames(ListFiles(Skins.Head, QStringLiteral("head_???.tga")));

@@ -19,8 +19,8 @@ struct SkinLists {
 QString ModelsFolderMissingMessage();
 
 // The game's models folder and the skin folders that the skinfolder.txt files read so far have set. The
-// folders carry over from one model to the next: a file that does not name a part, or that cannot be read,
-// leaves that part's folder as it was.
+// folders carry over from one model to the next: a file that does not name a part leaves that part's
+// folder as it was.
 class ModelLibrary {
 public:
     // Resolves the Model Path setting once (see ResolveModelsFolder).
@@ -37,7 +37,8 @@ public:
 
     // Reads the model's skinfolder.txt (for an empty name, the one in the models folder itself) and lists
     // the "head_???.tga", "body_???.tga" and "legs_???.tga" images of the skin folders as skin ids. A skin
-    // folder that is missing or was never named gives an empty list.
+    // folder that is missing or was never named gives an empty list; a model without a readable
+    // skinfolder.txt (of at most 16 MiB) has no skins, and the folders stay as they were.
     SkinLists DiscoverSkins(const QString& modelName);
 
 private:

@@ -4,7 +4,7 @@
 
 #ifdef Q_OS_WIN
 #include <QStringDecoder>
-#include <QStringEncoder>
+#include <windows.h>
 #endif
 
 namespace {
@@ -50,12 +50,12 @@ QByteArray EncodeWindows1252(QStringView text)
     return bytes;
 }
 
-// Windows: Qt's "System" encoding is the ANSI code page there.
 QString DecodeFileText(QByteArrayView bytes)
 {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return QString::fromUtf8(bytes.sliced(3));
 #ifdef Q_OS_WIN
-    QStringDecoder decoder(QStringConverter::System);
-    return decoder.decode(bytes);
+    return QStringDecoder(QStringConverter::System).decode(bytes);
 #else
     return DecodeWindows1252(bytes);
 #endif
@@ -64,9 +64,35 @@ QString DecodeFileText(QByteArrayView bytes)
 QByteArray EncodeFileText(QStringView text)
 {
 #ifdef Q_OS_WIN
-    QStringEncoder encoder(QStringConverter::System);
-    return encoder.encode(text);
+    // Qt's own encoder for the ANSI code page maps characters outside it to look-alikes ("Ł" to "L"), so
+    // the same class would give other bytes on Windows than elsewhere. A UTF-8 code page holds every
+    // character and takes no such flag.
+    if (text.isEmpty())
+        return {};
+    const UINT codePage = GetACP();
+    const DWORD flags = codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS;
+    const char* fallback = codePage == CP_UTF8 ? nullptr : "?";
+    const auto* wide = reinterpret_cast<const wchar_t*>(text.utf16());
+    const int length = static_cast<int>(text.size());
+    const int size = WideCharToMultiByte(codePage, flags, wide, length, nullptr, 0, fallback, nullptr);
+    QByteArray bytes(size, Qt::Uninitialized);
+    WideCharToMultiByte(codePage, flags, wide, length, bytes.data(), size, fallback, nullptr);
+    return bytes;
 #else
     return EncodeWindows1252(text);
 #endif
+}
+
+QString CharactersOutsideFileCodePage(QStringView text)
+{
+    QString outside;
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair =
+            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString character = text.sliced(i, pair ? 2 : 1).toString();
+        if (DecodeFileText(EncodeFileText(character)) != character && !outside.contains(character))
+            outside += character;
+        i += character.size();
+    }
+    return outside;
 }

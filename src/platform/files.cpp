@@ -68,10 +68,10 @@ bool PathExists(const QString& path)
     return QFileInfo::exists(LocatePath(path));
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path)
+std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 largestSize)
 {
     QFile file(LocatePath(path));
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestSize)
         return std::nullopt;
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <limits>
 #include <optional>
 
 // File system access. Every function takes a path in the native style (see paths.h; on Posix "\" is
@@ -18,8 +19,9 @@ bool FileExists(const QString& path);
 // True when a file or a folder of that name exists.
 bool PathExists(const QString& path);
 
-// The whole content of a file, or nothing when it cannot be read.
-std::optional<QByteArray> ReadWholeFile(const QString& path);
+// The whole content of a file, or nothing when it cannot be read or holds more than largestSize bytes.
+std::optional<QByteArray> ReadWholeFile(const QString& path,
+                                        qint64 largestSize = std::numeric_limits<qint64>::max());
 
 // Creates one folder; its parent must exist. True when it was created.
 bool CreateFolder(const QString& path);

@@ -55,11 +55,7 @@ QString DecodeIniText(QByteArrayView bytes)
         QStringDecoder decoder(QStringConverter::Utf16LE);
         return decoder.decode(bytes.sliced(2));
     }
-    if (bytes.startsWith("\xEF\xBB\xBF")) {
-        QStringDecoder decoder(QStringConverter::Utf8);
-        return decoder.decode(bytes.sliced(3));
-    }
-    return DecodeFileText(bytes);
+    return DecodeFileText(bytes); // UTF-8 with its mark, or the file code page
 }
 
 // Any run of CR and LF ends a line; blank lines are of no interest to the reader.

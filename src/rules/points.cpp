@@ -24,8 +24,7 @@ qint64 SelectedEquipmentCost(const QStringList& entries, const EquipmentCatalogu
 {
     qint64 cost = 0;
     for (qsizetype i = 1; i < entries.size(); ++i)
-        catalogue.ForEachWithDisplayName(entries.at(i),
-                                         [&cost](const Equipment& item) { cost += item.CostPoints; });
+        catalogue.ForEachListedAs(entries.at(i), [&cost](const Equipment& item) { cost += item.CostPoints; });
     return cost;
 }
 

@@ -12,7 +12,8 @@
 qint16 SkillCost(int level);
 
 // Points spent on the selected equipment: every entry after the first (the starting item) costs the
-// CostPoints of every catalogue item whose DisplayName equals it; an entry that names none costs nothing.
+// CostPoints of every catalogue item that it names (see EquipmentCatalogue); an entry that names none costs
+// nothing.
 qint64 SelectedEquipmentCost(const QStringList& entries, const EquipmentCatalogue& catalogue);
 
 // The points still available: startingPoints less the skill levels' costs less the equipment's. Computed

@@ -1,5 +1,7 @@
 #include "rules/selection.h"
 
+#include "platform/text.h"
+
 #include <QHash>
 
 std::optional<QString> ItemToSelect(const QString& gridText)
@@ -11,13 +13,13 @@ std::optional<QString> ItemToSelect(const QString& gridText)
 
 bool CheckItemRestrictions(const QStringList& entries, const EquipmentCatalogue& catalogue)
 {
-    QHash<QString, qsizetype> entriesByText;
+    QHash<QString, qsizetype> entriesByText; // entries that name the same items count together
     for (const QString& entry : entries)
-        ++entriesByText[entry];
+        ++entriesByText[TrimSpaces(entry)];
     bool ok = true;
     for (auto it = entriesByText.cbegin(); it != entriesByText.cend() && ok; ++it) {
         const qsizetype count = it.value();
-        catalogue.ForEachWithDisplayName(it.key(), [&ok, count](const Equipment& item) {
+        catalogue.ForEachListedAs(it.key(), [&ok, count](const Equipment& item) {
             if (item.ItemRestriction != 0 && count > item.ItemRestriction)
                 ok = false;
         });
@@ -46,7 +48,7 @@ std::optional<QString> SkillRequirementsRefusal(const QStringList& entries,
     const bool hasMedic = LevelOf(levels, Proficiency::Medic) >= 1;
     std::optional<QString> refusal;
     for (qsizetype i = 1; i < entries.size() && !refusal; ++i) {
-        catalogue.ForEachWithDisplayName(entries.at(i), [&](const Equipment& item) {
+        catalogue.ForEachListedAs(entries.at(i), [&](const Equipment& item) {
             if (refusal)
                 return;
             // An empty SpecialModes holds no skill name, not even an empty one.

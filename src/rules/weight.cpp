@@ -22,13 +22,12 @@ bool IsBeltFed(const Equipment& item)
 }
 
 // The catalogue items that the load-mode passes examine: for each entry after the starting item, every
-// item of its DisplayName, in list order and then catalogue order.
+// item that it names, in list order and then catalogue order.
 QList<const Equipment*> ExaminedItems(const QStringList& entries, const EquipmentCatalogue& catalogue)
 {
     QList<const Equipment*> items;
     for (qsizetype i = 1; i < entries.size(); ++i)
-        catalogue.ForEachWithDisplayName(entries.at(i),
-                                         [&items](const Equipment& item) { items.append(&item); });
+        catalogue.ForEachListedAs(entries.at(i), [&items](const Equipment& item) { items.append(&item); });
     return items;
 }
 
@@ -139,7 +138,7 @@ FixedDecimal SelectedEquipmentWeight(const QStringList& entries, const Equipment
 {
     FixedDecimal sum;
     for (const QString& entry : entries) {
-        const Equipment* item = catalogue.FirstWithDisplayName(entry);
+        const Equipment* item = catalogue.FirstListedAs(entry);
         if (!item)
             continue;
         sum += FixedDecimal::FromDouble(item->Weight);

@@ -28,12 +28,12 @@ struct LoadModeChoice {
 };
 
 // Which load mode a selected load-bearing vest (an item whose InternalName is "lbv" in any case) brings
-// and what it saves. The entries after the starting item are examined against every catalogue item of
-// their DisplayName.
+// and what it saves. The entries after the starting item are examined against every catalogue item that
+// they name.
 LoadModeChoice LoadModeSaving(const QStringList& entries, const EquipmentCatalogue& catalogue);
 
 // The weight of the selected equipment, the starting item's entry included: for each entry the first
-// catalogue item of its DisplayName, its Weight and the ammunition units after the first; less the
+// catalogue item that it names, its Weight and the ammunition units after the first; less the
 // load-mode saving.
 FixedDecimal SelectedEquipmentWeight(const QStringList& entries, const EquipmentCatalogue& catalogue,
                                      const LoadModeChoice& loadMode);

@@ -22,7 +22,7 @@ private slots:
     void numbers();
     void badNumber_stopsWithLineColumnAndText();
     void laterColumnOfSameNameCounts();
-    void headerAfterDataRow_continuesItsColumnCounter();
+    void titleLineBeforeHeader_changesNoColumn();
     void loneLineFeedsEndLines();
     void missingFile_message();
     void folderInPlaceOfFile_isMissing();
@@ -187,14 +187,13 @@ void WeaponsFileTest::laterColumnOfSameNameCounts()
     QCOMPARE(items[0].DisplayName, QStringLiteral("Second"));
 }
 
-void WeaponsFileTest::headerAfterDataRow_continuesItsColumnCounter()
+void WeaponsFileTest::titleLineBeforeHeader_changesNoColumn()
 {
-    // The data row leaves the counter at 2 and "tail" pending; the header's fields then number 3 and 4, and
-    // its first field reads "tailInternalName", which names nothing.
+    // A title line is a data row of its own; the header after it counts its columns from the first.
     const QList<Equipment> items =
-        Read(QStringLiteral("a,b,tail\r\nInternalName,DisplayName,\r\nx,y,k,Knife,\r\n"));
+        Read(QStringLiteral("a,b,tail\r\nInternalName,DisplayName,\r\nk,Knife,\r\n"));
     QCOMPARE(items.size(), 2);
-    QCOMPARE(items[1].InternalName, QString());
+    QCOMPARE(items[1].InternalName, QStringLiteral("k"));
     QCOMPARE(items[1].DisplayName, QStringLiteral("Knife"));
 }
 

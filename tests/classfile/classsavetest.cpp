@@ -36,7 +36,15 @@ const QString NameCheck =
 const QString DeviceName =
     QStringLiteral("As the Character name is used as the file name, the names that Windows "
                    "keeps for devices are not permitted: CON, PRN, AUX, NUL, COM1 to COM9 "
-                   "and LPT1 to LPT9, alone or followed by a dot.");
+                   "and LPT1 to LPT9.");
+const QString EmptyName = QStringLiteral("As the Character name is used as the file name, it cannot be empty "
+                                         "or made of blanks only. Type a name for the class.");
+const QString DotInName = QStringLiteral(
+    "As the Character name is used as the file name, it may not contain a dot: the class list shows a class "
+    "file only by the part of its name before the first dot, so the class could not be found again.");
+const QString OutsideCodePage = QStringLiteral("As the Character name is written into the class file, it may "
+                                               "only hold characters of the system's code page. These "
+                                               "characters are not permitted: ");
 const QString NeedsExplosives = QStringLiteral("You must posess an explosives skill to handle explosives");
 
 AppSettings SettingsFor(const QString& characterPath)
@@ -128,17 +136,22 @@ void ClassSaveTest::classNameRefusal_data()
     QTest::newRow("delete") << "Sniper\x7f" << NameCheck;
     QTest::newRow("CON") << "CON" << DeviceName;
     QTest::newRow("blanks around") << " nul " << DeviceName;
-    QTest::newRow("before a dot") << "Aux.old" << DeviceName;
-    QTest::newRow("blanks before the dot") << "PRN  .x" << DeviceName;
+    QTest::newRow("before a dot") << "Aux.old" << DotInName;
     QTest::newRow("port") << "com7" << DeviceName;
     QTest::newRow("printer") << "LPT9" << DeviceName;
     QTest::newRow("superscript port") << QStringLiteral("COM\u00B2") << DeviceName;
     QTest::newRow("device name inside") << "Console" << QString();
     QTest::newRow("port ten") << "COM10" << QString();
     QTest::newRow("port zero") << "LPT0" << QString();
-    QTest::newRow("dot before device name") << "Sniper.CON" << QString();
-    QTest::newRow("hyphen and dot") << "Sniper-2.v1" << QString();
-    QTest::newRow("empty") << "" << QString();
+    QTest::newRow("version") << "v1.2" << DotInName;
+    QTest::newRow("hidden") << ".hidden" << DotInName;
+    QTest::newRow("empty") << "" << EmptyName;
+    QTest::newRow("blanks") << "   " << EmptyName;
+    QTest::newRow("cyrillic, each letter once")
+        << QStringLiteral("\u0421\u043D\u0430\u0439\u043F\u0435\u0440 \u0421")
+        << OutsideCodePage + QStringLiteral("\u0421\u043D\u0430\u0439\u043F\u0435\u0440");
+    QTest::newRow("western european") << QStringLiteral("Schütze Œuvre €") << QString();
+    QTest::newRow("hyphen") << "Sniper-2" << QString();
 }
 
 void ClassSaveTest::classNameRefusal()

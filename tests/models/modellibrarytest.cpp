@@ -20,7 +20,7 @@ private slots:
     void discoverSkins_folderNamesInOtherCase_areFound();
     void discoverSkins_folderNameInCodePage_isFound();
     void missingSkinFile_leavesListsEmpty();
-    void missingSkinFile_keepsEarlierFolders();
+    void missingSkinFile_noSkins_keepsEarlierFolders();
     void discoverSkins_missingSkinFolder_givesEmptyList();
     void discoverSkins_emptyModelName_readsSkinFileOfModelsFolder();
 };
@@ -142,7 +142,7 @@ void ModelLibraryTest::missingSkinFile_leavesListsEmpty()
     QCOMPARE(library.CurrentSkinFolders(), SkinFolders());
 }
 
-void ModelLibraryTest::missingSkinFile_keepsEarlierFolders()
+void ModelLibraryTest::missingSkinFile_noSkins_keepsEarlierFolders()
 {
     GameFolder game;
     QVERIFY(game.AddSkinFile(QStringLiteral("Ranger"), {"head people/Ranger"}));
@@ -151,7 +151,7 @@ void ModelLibraryTest::missingSkinFile_keepsEarlierFolders()
     ModelLibrary library = game.Library();
     library.DiscoverSkins(QStringLiteral("Ranger"));
     const SkinFolders afterRanger = library.CurrentSkinFolders();
-    QCOMPARE(library.DiscoverSkins(QStringLiteral("Sapper")).Head, QStringList{"001"});
+    QCOMPARE(library.DiscoverSkins(QStringLiteral("Sapper")).Head, QStringList());
     QCOMPARE(library.CurrentSkinFolders(), afterRanger);
 }
 
