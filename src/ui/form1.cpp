@@ -5,10 +5,12 @@
 #include "classfile/classsave.h"
 #include "classfile/keyboardcommands.h"
 #include "classfile/savechecks.h"
+#include "platform/keys.h"
 #include "rules/points.h"
 #include "rules/selection.h"
 #include "rules/weight.h"
 #include "ui/cataloguegridmodel.h"
+#include "ui/inputguards.h"
 #include "ui/seams.h"
 #include "ui/sortedcombobox.h"
 
@@ -26,21 +28,11 @@
 
 namespace {
 
-// The platform's virtual-key code of a key, for the keys that have commands (letters, digits, Escape).
-int VirtualKeyCode(int qtKey)
+// One user action runs to its end and reports its own failure; an exception (memory exhausted by a
+// hostile file, for one) never passes into Qt's event loop.
+QString UnexpectedFailureMessage(const char* reason)
 {
-    if ((qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) || (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9))
-        return qtKey; // Qt's codes for letters and digits are the virtual-key codes
-    if (qtKey == Qt::Key_Escape)
-        return 27;
-    return 0;
-}
-
-// The shift state as a bit set: 1 Shift, 2 Ctrl, 4 Alt.
-int ShiftState(Qt::KeyboardModifiers modifiers)
-{
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
+    return QStringLiteral("The action could not be completed: ") + QString::fromLocal8Bit(reason);
 }
 
 } // namespace
@@ -55,45 +47,105 @@ Form1::Form1(const EditorContext& context, QWidget* parent)
 
 Form1::~Form1() = default;
 
+template <typename Action> void Form1::RunGuarded(Action action)
+{
+    try {
+        action();
+    } catch (const std::exception& failure) {
+        Context.Messages.Show(UnexpectedFailureMessage(failure.what()));
+    }
+}
+
+std::function<void()> Form1::Guarded(void (Form1::*handler)())
+{
+    return [this, handler] {
+        RunGuarded([this, handler] { (this->*handler)(); });
+    };
+}
+
 void Form1::WireEvents()
 {
     qApp->installEventFilter(this); // key preview: key presses reach the window before the focused control
-    Callsign->installEventFilter(this);
-    connect(ClassName, &QComboBox::activated, this, &Form1::OnClassPicked);
+    connect(ClassName, &QComboBox::activated, this, Guarded(&Form1::OnClassPicked));
     for (int i = 0; i < ProficiencyCount; ++i) {
         const Proficiency proficiency = ProficiencyAt(i);
         connect(SkillSliders[static_cast<std::size_t>(i)], &QSlider::valueChanged, this,
-                [this, proficiency] { OnSliderChanged(proficiency); });
+                [this, proficiency] { RunGuarded([this, proficiency] { OnSliderChanged(proficiency); }); });
     }
-    connect(ModelName, &QComboBox::activated, this, &Form1::OnModelPicked);
-    connect(MSHFlexGrid1, &QTableView::doubleClicked, this, &Form1::AddSelectedItem);
-    connect(List1, &QListWidget::itemDoubleClicked, this, &Form1::OnListDoubleClick);
-    connect(Command1, &QPushButton::clicked, this, &Form1::OnSaveClicked);
-    connect(Command6, &QPushButton::clicked, this, &Form1::ClearClass);
+    connect(ModelName, &QComboBox::activated, this, Guarded(&Form1::OnModelPicked));
+    connect(MSHFlexGrid1, &QTableView::doubleClicked, this, Guarded(&Form1::AddSelectedItem));
+    connect(List1, &QListWidget::itemDoubleClicked, this, Guarded(&Form1::OnListDoubleClick));
+    connect(Command1, &QPushButton::clicked, this, Guarded(&Form1::OnSaveClicked));
+    connect(Command6, &QPushButton::clicked, this, Guarded(&Form1::ClearClass));
     connect(Command2, &QPushButton::clicked, this, [this] { Context.End.End(); });
+}
+
+bool Form1::IsPartOfWindow(const QWidget* widget) const
+{
+    // A combo box's open list is a window of its own; message boxes are not part of this one.
+    for (const QWidget* w = widget; w; w = w->parentWidget()) {
+        if (w == this)
+            return true;
+        if (w->isWindow() && w->windowType() != Qt::Popup)
+            return false;
+    }
+    return false;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Callsign && event->type() == QEvent::FocusIn)
-        OnCallsignFocus();
-
-    const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride;
     auto* widget = qobject_cast<QWidget*>(watched);
-    if (!isKey || !widget || (widget != this && !isAncestorOf(widget)))
+    if (!widget || !IsPartOfWindow(widget))
         return QWidget::eventFilter(watched, event);
+    if (event->type() == QEvent::FocusIn)
+        OnFocusIn(widget);
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+        if (PreviewKey(widget, static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    if (SwallowsUnintendedInput(widget, event))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
 
-    auto* key = static_cast<QKeyEvent*>(event);
-    const KeyCommand command = KeyCommandFor(VirtualKeyCode(key->key()), ShiftState(key->modifiers()));
-    if (command == KeyCommand::None)
-        return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::ShortcutOverride) {
-        // Claim the key so that the buttons' access keys do not also fire: one key press, one command.
-        event->accept();
+bool Form1::PreviewKey(QWidget* target, QKeyEvent* key)
+{
+    const KeyCommand command =
+        KeyCommandFor(VirtualKeyCode(key->key(), key->nativeScanCode(), key->nativeVirtualKey()),
+                      ShiftState(key->modifiers()));
+    const bool inOpenList = target->window() != this;
+    if (command != KeyCommand::None && !(inOpenList && key->key() == Qt::Key_Escape)) {
+        // ShortcutOverride: claim the key so that the buttons' access keys do not also fire.
+        key->accept();
+        if (key->type() == QEvent::KeyPress) {
+            if (inOpenList)
+                ClosePopup(target->window());
+            RunGuarded([this, command] { OnKeyCommand(command); });
+        }
         return true;
     }
-    OnKeyCommand(command);
-    return true;
+    if (key->type() != QEvent::KeyPress || key->modifiers() & ~Qt::KeypadModifier)
+        return false;
+    const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (target == MSHFlexGrid1 && isReturn) {
+        RunGuarded([this] { AddSelectedItem(); });
+        return true;
+    }
+    if (target == List1 && key->key() == Qt::Key_Delete) {
+        if (QListWidgetItem* current = List1->currentItem())
+            current->setSelected(true);
+        RunGuarded([this] { OnListDoubleClick(); });
+        return true;
+    }
+    return false;
+}
+
+void Form1::ClosePopup(QWidget* popup)
+{
+    if (auto* box = qobject_cast<QComboBox*>(popup->parentWidget()))
+        box->hidePopup();
+    else
+        popup->close();
 }
 
 void Form1::OnKeyCommand(KeyCommand command)
@@ -114,6 +166,14 @@ void Form1::OnKeyCommand(KeyCommand command)
     case KeyCommand::None:
         break;
     }
+}
+
+void Form1::OnFocusIn(QWidget* target)
+{
+    if (target == Callsign)
+        OnCallsignFocus();
+    else if (target == ClassName)
+        ClassName->lineEdit()->selectAll(); // typing a name replaces the one shown, as on Windows
 }
 
 void Form1::OnCallsignFocus()
@@ -198,10 +258,9 @@ void Form1::RecalculateWeight()
     const WeightDisplay weight =
         RecalculatedWeight(Context.Settings.StartingEquipmentWeight, Slider(Proficiency::Strength)->value(),
                            SelectedEntries(), Context.Catalogue, QLocale().decimalPoint().at(0));
-    WeightConsumed->setText(weight.WeightText);
-    FitLabelWidth(WeightConsumed);
-    MovementMessage->setText(weight.MovementText);
-    AmmoMessage->setText(weight.AmmoText);
+    ShowValue(WeightConsumed, weight.WeightText);
+    ShowValue(MovementMessage, weight.MovementText);
+    ShowValue(AmmoMessage, weight.AmmoText);
 }
 
 void Form1::OnSliderChanged(Proficiency proficiency)
@@ -246,7 +305,7 @@ void Form1::RemoveSelectedItem()
         !IsRemovable(selected->text(), Context.Settings.StartingEquipmentName))
         return;
     if (RemovalClearsLoadMode(selected->text()))
-        AmmoMessage->clear();
+        ShowValue(AmmoMessage, QString());
     delete List1->takeItem(List1->row(selected));
 }
 
@@ -286,17 +345,16 @@ void Form1::LoadClass()
         Context.Messages.Show(outcome.Message.value_or(QString()));
         return;
     }
+    // The window shows what the file holds: nothing of the class shown before stays in it.
     const LoadedClass& loaded = *outcome.Loaded;
     if (loaded.ClassName)
         ClassName->setEditText(*loaded.ClassName);
-    if (loaded.Callsign)
-        Callsign->setText(*loaded.Callsign);
-    if (loaded.Skins) {
-        ModelName->setEditText(loaded.Skins->Model);
-        HeadSkin->setEditText(loaded.Skins->HeadSkin);
-        BodySkin->setEditText(loaded.Skins->BodySkin);
-        LegsSkin->setEditText(loaded.Skins->LegsSkin);
-    }
+    Callsign->setText(loaded.Callsign.value_or(QString()));
+    const SkinSet skins = loaded.Skins.value_or(SkinSet());
+    ModelName->setEditText(skins.Model);
+    HeadSkin->setEditText(skins.HeadSkin);
+    BodySkin->setEditText(skins.BodySkin);
+    LegsSkin->setEditText(skins.LegsSkin);
     for (int i = 0; i < ProficiencyCount; ++i) {
         if (const std::optional<int> level = loaded.Levels[static_cast<std::size_t>(i)]) {
             QSlider* slider = SkillSliders[static_cast<std::size_t>(i)];
@@ -323,11 +381,23 @@ ClassRecord Form1::CurrentClass() const
 
 void Form1::SetPointsAvailable(const QString& text)
 {
-    PointsAvailable->setText(text);
-    FitLabelWidth(PointsAvailable);
+    ShowValue(PointsAvailable, text);
     QPalette colours = PointsAvailable->palette();
     colours.setColor(QPalette::WindowText, IsOverspent(text) ? QColor(255, 0, 0) : QColor(0, 0, 0));
     PointsAvailable->setPalette(colours);
+}
+
+void Form1::ShowValue(QLabel* label, const QString& text)
+{
+    label->setText(text);
+    if (!label->wordWrap())
+        FitLabelWidth(label);
+    // A screen reader reads the value with its caption, and hears of every change of it.
+    QString name = label->property("ValueCaption").toString();
+    if (!text.isEmpty())
+        name += u' ' + QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    if (label->accessibleName() != name)
+        label->setAccessibleName(name);
 }
 
 SkillLevels Form1::Levels() const

@@ -9,12 +9,14 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 
 class CatalogueGridModel;
 class MessageBoxes;
 class ProgramEnd;
 class QComboBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -84,9 +86,21 @@ private:
     void BuildControls();
     void WireEvents();
     void FitLabelWidth(QLabel* label);
+    void ShowValue(QLabel* label, const QString& text);
+
+    // Runs one user action: an exception is shown as a message, never passed into the event loop.
+    template <typename Action> void RunGuarded(Action action);
+    std::function<void()> Guarded(void (Form1::*handler)());
+
+    // Key preview: the keyboard commands, then the keys that add and remove items. True when the key
+    // was used.
+    bool PreviewKey(QWidget* target, QKeyEvent* key);
+    bool IsPartOfWindow(const QWidget* widget) const;
+    static void ClosePopup(QWidget* popup);
 
     // Event handlers.
     void OnKeyCommand(KeyCommand command);
+    void OnFocusIn(QWidget* target);
     void OnCallsignFocus();
     void OnSliderChanged(Proficiency proficiency);
     void OnClassPicked();

@@ -1,6 +1,7 @@
 // The controls of Form1: kind, name, caption, tool tip, place and tab order.
 
 #include "ui/cataloguegridmodel.h"
+#include "ui/cataloguegridview.h"
 #include "ui/form1.h"
 #include "ui/gridstyle.h"
 #include "ui/sortedcombobox.h"
@@ -195,7 +196,7 @@ void Form1::BuildControls()
                QStringLiteral("Use this drop down box to select the leg skin to use on the chosen model."));
     NewCaptionFor(this, {"Label19", QStringLiteral("Legs"), {1320, 6960, 735, 255}, false}, LegsSkin);
 
-    MSHFlexGrid1 = Placed(new QTableView(this), "MSHFlexGrid1", {3600, 120, 8025, 4400},
+    MSHFlexGrid1 = Placed(new CatalogueGridView(this), "MSHFlexGrid1", {3600, 120, 8025, 4400},
                           QStringLiteral("Double click to select a weapon or item."));
     MSHFlexGrid1->setAccessibleName(QStringLiteral("Weapons and equipment"));
     GridModel = new CatalogueGridModel(this);
@@ -227,29 +228,27 @@ void Form1::BuildControls()
                QStringLiteral("This area shows special effects that may be in place due to certain "
                               "combination of equipment or skills. Example : Load bearing vests and "
                               "their effect on ammo weight."));
-    AmmoMessage->setAccessibleName(QStringLiteral("Special:"));
+
     NewLabel(this, {"Label18", QStringLiteral("Movement:"), {8880, 5760, 1215, 255}, true});
     MovementMessage =
         Placed(new QLabel(QStringLiteral("Slow run, small jumps."), this), "MovementMessage",
                {8880, 6120, 2775, 375},
                QStringLiteral("This area shows your relative maximum speed based on the amount of "
                               "weight you carry and you chosen strength."));
-    MovementMessage->setAccessibleName(QStringLiteral("Movement:"));
-    for (QLabel* message : {AmmoMessage, MovementMessage}) {
+
+    for (QLabel* message : {AmmoMessage, MovementMessage})
         message->setWordWrap(true);
-        message->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    }
 
     PointsAvailable =
         Placed(new QLabel(this), "PointsAvailable", {10560, 6720, 735, 255},
                QStringLiteral("Number of points remaining. You cannot save the class unless this "
                               "value is 0 or above."));
-    NewCaptionFor(this, {"Label2", QStringLiteral("Points Available  :"), {8880, 6720, 1335, 255}, false},
-                  PointsAvailable);
+    NewLabel(this, {"Label2", QStringLiteral("Points Available  :"), {8880, 6720, 1335, 255}, false})
+        ->setBuddy(PointsAvailable);
     WeightConsumed = Placed(new QLabel(this), "WeightConsumed", {10560, 6960, 735, 255},
                             QStringLiteral("Starting weight of player. "));
-    NewCaptionFor(this, {"Label17", QStringLiteral("Weight Consumed  :"), {8880, 6960, 1455, 255}, false},
-                  WeightConsumed);
+    NewLabel(this, {"Label17", QStringLiteral("Weight Consumed  :"), {8880, 6960, 1455, 255}, false})
+        ->setBuddy(WeightConsumed);
 
     Command6 =
         Placed(new QPushButton(QStringLiteral("Clear &All"), this), "Command6", {8880, 7320, 800, 255});
@@ -267,6 +266,18 @@ void Form1::BuildControls()
         label->setProperty("GivenWidth", label->width());
         label->setProperty("WidestWidth", RoomToTheRight(label));
         FitLabelWidth(label);
+    }
+
+    // The labels that show values: captions top-aligned as the captions beside them, and named for
+    // screen readers by their caption and value (see Form1::ShowValue).
+    const std::array<std::pair<QLabel*, const char*>, 4> values = {{{PointsAvailable, "Points Available:"},
+                                                                    {WeightConsumed, "Weight Consumed:"},
+                                                                    {MovementMessage, "Movement:"},
+                                                                    {AmmoMessage, "Special:"}}};
+    for (const auto& [label, caption] : values) {
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setProperty("ValueCaption", QString::fromLatin1(caption));
+        ShowValue(label, label->text());
     }
 
     // Tab order: the class name first, then down the left side, the grid, the list and the buttons.

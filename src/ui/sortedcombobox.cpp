@@ -2,9 +2,6 @@
 
 #include "platform/listing.h"
 
-#include <QKeyEvent>
-#include <QLineEdit>
-
 int AddSortedItem(QComboBox* box, const QString& text)
 {
     // After the last entry that sorts before or with the text, as a sorted list box adds equal entries.
@@ -25,35 +22,12 @@ int AddSortedItem(QComboBox* box, const QString& text)
     return low;
 }
 
-namespace {
-
-// Return in the text of a combo box would count as a pick when the text equals an entry; only the list
-// picks, so the key is taken away from the box's text field.
-class ReturnBlocker final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter)
-                return true;
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-} // namespace
-
 QComboBox* NewEditableComboBox(QWidget* parent)
 {
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
-    box->lineEdit()->installEventFilter(new ReturnBlocker(box));
     box->setMaxVisibleItems(20);
     return box;
 }

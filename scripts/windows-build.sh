@@ -1,0 +1,86 @@
+#!/bin/sh
+# Usage: windows-build.sh [qt]
+#
+# Cross-builds the editor for 64-bit Windows on Debian with MinGW-w64, runs every test suite under
+# Wine, and makes the players' archive: build/windows/Rostermaker-<version>-win64.zip and its .sha256.
+# With "qt" it stops once Qt for Windows is built.
+#
+# Qt for Windows is not packaged by Debian, so the first run builds it from Debian's own source package
+# of the Qt installed here (about 40 minutes on two cores) into a cache folder outside the repository:
+# $ROSTERMAKER_WINDOWS_CACHE, by default ~/.cache/rostermaker-windows. Later runs reuse it.
+set -eu
+cd "$(dirname "$0")/.."
+source_dir=$(pwd)
+cache=${ROSTERMAKER_WINDOWS_CACHE:-$HOME/.cache/rostermaker-windows}
+qt="$cache/qt"
+toolchain="$cache/mingw-w64-x86_64.cmake"
+build="$source_dir/build/windows"
+jobs=$(nproc)
+
+# --- What the cross-build needs ------------------------------------------------------------------
+./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 zip unzip
+
+# Debian's source packages need a deb-src entry for the suites the system already uses.
+ensure_source_entries() {
+    if apt-get source --print-uris qt6-base >/dev/null 2>&1; then return; fi
+    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+            > /etc/apt/sources.list.d/rostermaker-deb-src.sources
+    else
+        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > /etc/apt/sources.list.d/rostermaker-deb-src.list
+    fi
+    apt-get update -q
+}
+
+# --- Qt for Windows, built once into the cache --------------------------------------------------
+write_toolchain() {
+    mkdir -p "$cache"
+    cat > "$toolchain" <<'EOF'
+# MinGW-w64 (POSIX threads), 64-bit Windows.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32)
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE BOTH)
+EOF
+}
+
+build_qt() {
+    if [ -f "$qt/.complete" ]; then
+        echo "Qt for Windows: using $qt"
+        return
+    fi
+    echo "Qt for Windows: building it into $qt (once; about 40 minutes on two cores)"
+    ensure_source_entries
+    write_toolchain
+    version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
+    mkdir -p "$cache/source"
+    if [ ! -d "$cache/source/qtbase" ]; then
+        rm -rf "$cache/source.tmp" && mkdir -p "$cache/source.tmp"
+        (cd "$cache/source.tmp" && apt-get source -q "qt6-base=$version")
+        mv "$cache/source.tmp"/qt6-base-*/ "$cache/source/qtbase"
+        rm -rf "$cache/source.tmp"
+    fi
+    # The host's Qt (moc, rcc, uic and its CMake packages) generates code for the Windows build.
+    # Left out: modules the editor does not use, and two features that Debian's source cannot build
+    # for Windows: tablet events (its wintab.h was removed) and dynamic OpenGL (needs OpenGL).
+    cmake -S "$cache/source/qtbase" -B "$cache/qt-build" -G Ninja \
+        -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+        -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+        -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt" \
+        -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+        -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF -DFEATURE_opengl=OFF \
+        -DFEATURE_xml=OFF -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF \
+        -DFEATURE_tabletevent=OFF -DFEATURE_dynamicgl=OFF
+    cmake --build "$cache/qt-build" --parallel "$jobs"
+    cmake --install "$cache/qt-build"
+    touch "$qt/.complete"
+}
+
+build_qt
+[ "${1:-}" = qt ] && exit 0

@@ -1,0 +1,66 @@
+#include "ui/inputguards.h"
+
+#include <QAbstractSlider>
+#include <QComboBox>
+#include <QKeyEvent>
+
+namespace {
+
+// The combo box that target is, or whose text field it is.
+QComboBox* ComboBoxOf(QWidget* target)
+{
+    if (auto* box = qobject_cast<QComboBox*>(target))
+        return box;
+    return qobject_cast<QComboBox*>(target->parentWidget());
+}
+
+bool SwallowsWheel(QWidget* target)
+{
+    if (ComboBoxOf(target))
+        return true; // an open list is a window of its own and gets its wheel events itself
+    const auto* slider = qobject_cast<QAbstractSlider*>(target);
+    return slider && !slider->hasFocus();
+}
+
+bool SwallowsComboBoxKey(QComboBox* box, const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false; // Alt+Down opens the list itself
+        box->showPopup();
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool TypesWithAlt(const QKeyEvent& key)
+{
+    const Qt::KeyboardModifiers modifiers = key.modifiers();
+    if (!(modifiers & Qt::AltModifier) || (modifiers & Qt::ControlModifier))
+        return false;
+    const QString text = key.text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+} // namespace
+
+bool SwallowsUnintendedInput(QWidget* target, QEvent* event)
+{
+    if (event->type() == QEvent::Wheel)
+        return SwallowsWheel(target);
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const auto& key = static_cast<const QKeyEvent&>(*event);
+    if (TypesWithAlt(key))
+        return true;
+    QComboBox* box = ComboBoxOf(target);
+    return box && box->isEditable() && SwallowsComboBoxKey(box, key);
+}
