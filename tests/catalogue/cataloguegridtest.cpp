@@ -12,6 +12,7 @@ private slots:
     void itemRows_data();
     void itemRows();
     void onlyItemsThatCostPointsGetRows();
+    void entriesNameItemsWithoutBlanksAround();
 };
 
 Q_DECLARE_METATYPE(Equipment)
@@ -70,6 +71,18 @@ void CatalogueGridTest::onlyItemsThatCostPointsGetRows()
         {Item("a", "A", 1), Item("tags", "Dog Tags", 0), Equipment(), Item("b", "B", -1)});
     QCOMPARE(CatalogueGridItems(catalogue), (QList<qsizetype>{0, 3}));
     QCOMPARE(CatalogueGridItems(EquipmentCatalogue()), QList<qsizetype>());
+}
+
+void CatalogueGridTest::entriesNameItemsWithoutBlanksAround()
+{
+    const EquipmentCatalogue catalogue(
+        {Item("m4", "  M4A1 ", 5), Item("mp5", "MP5", 4), Item("m4b", "M4A1", 6), Item("m4c", "m4a1", 7)});
+    QStringList named;
+    catalogue.ForEachListedAs(QStringLiteral("M4A1 "),
+                              [&named](const Equipment& item) { named.append(item.InternalName); });
+    QCOMPARE(named, (QStringList{"m4", "m4b"}));
+    QCOMPARE(catalogue.FirstListedAs(QStringLiteral("M4A1"))->InternalName, QStringLiteral("m4"));
+    QCOMPARE(catalogue.FirstListedAs(QStringLiteral("M4A1\t")), nullptr);
 }
 
 ROSTERMAKER_REGISTER_TEST(CatalogueGridTest)

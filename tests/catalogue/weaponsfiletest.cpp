@@ -1,5 +1,6 @@
 #include "catalogue/weaponsfile.h"
 
+#include "platform/codepage.h"
 #include "support/testmain.h"
 #include "support/testsupport.h"
 
@@ -21,6 +22,7 @@ private slots:
     void numbers_data();
     void numbers();
     void badNumber_stopsWithLineColumnAndText();
+    void utf8Mark_isSkipped();
     void laterColumnOfSameNameCounts();
     void titleLineBeforeHeader_changesNoColumn();
     void loneLineFeedsEndLines();
@@ -139,7 +141,7 @@ void WeaponsFileTest::numbers_data()
     QTest::newRow("blanks around") << " -2 "
                                    << " 2.5 " << -2 << 2.5f;
     QTest::newRow("limits") << "-32768"
-                            << "-0.5" << -32768 << -0.5f;
+                            << "-1000000" << -32768 << -1e6f;
 }
 
 void WeaponsFileTest::numbers()
@@ -175,9 +177,24 @@ void WeaponsFileTest::badNumber_stopsWithLineColumnAndText()
     QVERIFY(weight.Error);
     QCOMPARE(weight.Error->FieldName, QStringLiteral("Weight"));
     QVERIFY(!weight.Error->WholeNumber);
-    QVERIFY(ReadWeaponsFile(QStringLiteral("InternalName,Weight,\r\nx,1e999,\r\n"),
-                            QStringLiteral("InternalName"))
-                .Error);
+    // Weights whose sums the weight display could not hold exactly.
+    const WeaponsFileContent heavy =
+        ReadWeaponsFile(QStringLiteral("InternalName,AmmoWeightPerUnit,\r\nx,1000000.01,\r\n"),
+                        QStringLiteral("InternalName"));
+    QVERIFY(heavy.Error);
+    QVERIFY(
+        BadWeaponsFieldMessage(QStringLiteral("w.csv"), *heavy.Error)
+            .contains(QStringLiteral(
+                "(AmmoWeightPerUnit): \"1000000.01\" is not a decimal number from -1000000 to 1000000.")));
+}
+
+void WeaponsFileTest::utf8Mark_isSkipped()
+{
+    const QByteArray bytes = "\xEF\xBB\xBFInternalName,DisplayName,\r\nk,Caf\xC3\xA9,\r\n";
+    const QList<Equipment> items = Read(DecodeFileText(bytes));
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(items[0].InternalName, QStringLiteral("k"));
+    QCOMPARE(items[0].DisplayName, QStringLiteral("Caf\u00E9"));
 }
 
 void WeaponsFileTest::laterColumnOfSameNameCounts()

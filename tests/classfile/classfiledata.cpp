@@ -19,6 +19,8 @@ EquipmentCatalogue TestCatalogue()
         Item(QStringLiteral("bandage"), QStringLiteral("Medkit"), 0),
         Item(QStringLiteral("smoke"), QStringLiteral("Smoke Grenade (Belt)"), 3),
         charge,
+        Item(QStringLiteral("lbv"), QStringLiteral("  Load Bearing Vest "), 2),
+        Item(QString(), QStringLiteral("Nameless"), 1),
     });
 }
 

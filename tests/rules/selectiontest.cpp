@@ -62,6 +62,8 @@ void SelectionTest::restrictions_data()
     QTest::newRow("starting item counts towards a limit") << QStringList{"Base", "Base"} << false;
     QTest::newRow("each item of a name has its own limit") << QStringList{Base, "Twin", "Twin"} << false;
     QTest::newRow("names compared exactly") << QStringList{Base, "vest", "vest"} << true;
+    QTest::newRow("display name with blanks around") << QStringList{Base, "Pack", "Pack"} << false;
+    QTest::newRow("entries with blanks around count together") << QStringList{Base, "Vest", " Vest"} << false;
 }
 
 void SelectionTest::restrictions()
@@ -70,7 +72,7 @@ void SelectionTest::restrictions()
     QFETCH(bool, ok);
     const EquipmentCatalogue catalogue({Limited("Vest", 1), Limited("Frag", 2), Limited("Knife", 0),
                                         Limited("Banned", -1), Limited("Base", 1), Limited("Twin", 3),
-                                        Limited("Twin", 1)});
+                                        Limited("Twin", 1), Limited(" Pack  ", 1)});
     QCOMPARE(CheckItemRestrictions(entries, catalogue), ok);
 }
 

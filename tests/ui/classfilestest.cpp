@@ -28,6 +28,7 @@ private slots:
     void readOnlyClassFile_isReportedAndKept();
     void hostileCallsign_cannotInjectALine();
     void clearAll_keepsNameCallsignAndModel();
+    void loading_showsNothingOfTheClassBefore();
 
 private:
     QString ClassFile(const QString& name) const
@@ -292,6 +293,21 @@ void ClassFilesTest::clearAll_keepsNameCallsignAndModel()
         QCOMPARE(slider->value(), 0);
     QCOMPARE(Window->PointsAvailable->text(), QStringLiteral("30"));
     QCOMPARE(Window->WeightConsumed->text(), QStringLiteral("3.92 kg"));
+}
+
+void ClassFilesTest::loading_showsNothingOfTheClassBefore()
+{
+    Game->WriteClass(QStringLiteral("Bare.cfg"), {"set class \"Bare\""});
+    AddSortedItem(Window->ClassName, QStringLiteral("Bare"));
+    PickComboEntry(Window->ClassName, QStringLiteral("Grenadier"));
+    PickComboEntry(Window->ClassName, QStringLiteral("Bare"));
+    for (const QString& text :
+         {Window->Callsign->text(), Window->ModelName->currentText(), Window->HeadSkin->currentText(),
+          Window->BodySkin->currentText(), Window->LegsSkin->currentText()})
+        QCOMPARE(text, QString());
+    QTest::mouseClick(Window->Command1, Qt::LeftButton);
+    QCOMPARE(ReadTestFile(ClassFile(QStringLiteral("Bare.cfg"))),
+             CrLfBytes({Header.arg("Bare"), "set class \"Bare\"", "", "//Weapons and Equipment", ""}));
 }
 
 ROSTERMAKER_REGISTER_TEST(ClassFilesTest)

@@ -97,6 +97,7 @@ void FaultsTest::classFile_folderEmptyJunkOrHugeLine_data()
     QTest::newRow("empty") << QByteArray("") << false;
     QTest::newRow("binary junk") << Junk(65536) << false;
     QTest::newRow("one 10 MB line") << QByteArray("set callsign " + HugeLine) << false;
+    QTest::newRow("over 16 MiB") << QByteArray(16 * 1024 * 1024 + 1, '\n') << true;
 }
 
 void FaultsTest::classFile_folderEmptyJunkOrHugeLine()
