@@ -23,7 +23,13 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+
+#ifdef Q_OS_WIN
+#include <windows.h> // before psapi.h
+#include <psapi.h>
+#else
 #include <sys/resource.h>
+#endif
 
 namespace {
 
@@ -73,12 +79,18 @@ int MakeGame(const QString& folder, int rows)
     return 0;
 }
 
-// Megabytes (10^6 bytes) of the process's peak resident memory.
+// Megabytes (10^6 bytes) of the process's peak resident memory (on Windows its peak working set).
 double PeakRssMegabytes()
 {
+#ifdef Q_OS_WIN
+    PROCESS_MEMORY_COUNTERS counters{};
+    GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return double(counters.PeakWorkingSetSize) / 1e6;
+#else
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) * 1024.0 / 1e6; // ru_maxrss is in KiB on Linux
+#endif
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #   rostermaker.ini        the settings with their defaults (Rostermaker.ini on Windows)
 #   rostermaker.desktop    Linux only: a menu entry to edit and copy
 #   rostermaker.png        Linux only: the icon for the menu entry
-#   *.dll, platforms\ ...  Windows only: the Qt libraries and plugins that windeployqt copies
+#   *.dll, platforms\ ...  Windows only: the Qt libraries, their plugins and the compiler's runtime
 #
 # The class files go to the characters folder, which the editor creates when it first starts.
 #
@@ -33,32 +33,25 @@ endif()
 install(FILES "${ROSTERMAKER_PACKAGING_DIR}/rostermaker.ini" DESTINATION . RENAME ${ROSTERMAKER_SETTINGS_NAME})
 
 if(WIN32)
-    # Windows: the ZIP carries the Qt libraries and plugins. windeployqt lies in Qt's bin folder (or on
-    # the PATH); it copies what the installed executable needs into the executable's folder.
-    find_program(WINDEPLOYQT windeployqt HINTS "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_BINS}" "${QT6_INSTALL_PREFIX}/bin")
-
-    if(WINDEPLOYQT)
-        # MSVC: the C++ runtime DLLs come from InstallRequiredSystemLibraries below, so windeployqt leaves
-        # out its vc_redist installer. MinGW: windeployqt copies libstdc++, libgcc and winpthread itself.
-        if(MSVC)
-            set(ROSTERMAKER_WINDEPLOYQT_RUNTIME --no-compiler-runtime)
+    # Windows: the ZIP carries exactly what the editor loads besides the system's own DLLs: the three Qt
+    # libraries, the windows platform plugin, the Windows styles and the compiler's runtime.
+    install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
+    install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
+    foreach(style_plugin Qt6::QWindowsVistaStylePlugin Qt6::QModernWindowsStylePlugin)
+        if(TARGET ${style_plugin})
+            install(FILES $<TARGET_FILE:${style_plugin}> DESTINATION styles)
         endif()
-        # DESTDIR and the prefix are read when the install runs (CPack installs into a folder of its own).
-        install(CODE "
-            execute_process(
-                COMMAND \"${WINDEPLOYQT}\"
-                    $<IF:$<CONFIG:Debug>,--debug,--release>
-                    ${ROSTERMAKER_WINDEPLOYQT_RUNTIME}
-                    --no-translations --no-system-d3d-compiler --no-opengl-sw
-                    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/$<TARGET_FILE_NAME:rostermaker>\"
-                COMMAND_ERROR_IS_FATAL ANY)
-        ")
-    else()
-        message(WARNING "windeployqt not found: the installed folder and the ZIP will lack the Qt DLLs")
-    endif()
-
-    if(MSVC)
-        # The Microsoft C++ runtime DLLs, beside the executable.
+    endforeach()
+    if(MINGW)
+        foreach(runtime libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
+            execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                            OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+            if(NOT IS_ABSOLUTE "${runtime_path}")
+                message(FATAL_ERROR "The MinGW runtime ${runtime} was not found")
+            endif()
+            install(FILES "${runtime_path}" DESTINATION .)
+        endforeach()
+    elseif(MSVC)
         set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
         include(InstallRequiredSystemLibraries)
     endif()
@@ -83,5 +76,5 @@ endif()
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_CHECKSUM SHA256)
-set(CPACK_SOURCE_IGNORE_FILES "/build[^/]*/" "/\\.git/")
+set(CPACK_SOURCE_IGNORE_FILES "/build[^/]*/" "/\\\\.git/") # written into CPack's files, read again there
 include(CPack)

@@ -1,9 +1,11 @@
 #!/bin/sh
 # Usage: windows-build.sh [qt]
 #
-# Cross-builds the editor for 64-bit Windows on Debian with MinGW-w64, runs every test suite under
-# Wine, and makes the players' archive: build/windows/Rostermaker-<version>-win64.zip and its .sha256.
-# With "qt" it stops once Qt for Windows is built.
+# Cross-builds the editor and its tests for 64-bit Windows on Debian with MinGW-w64, runs every test
+# suite under Wine, and makes the players' archive: build/windows/Rostermaker-<version>-win64.zip and its
+# .sha256. The archive is then unpacked into a copy of demo/ and its Rostermaker.exe run from there under
+# Wine, with nothing else on its DLL path; its window is saved as build/windows/screenshot.png. With
+# "qt" the script stops once Qt for Windows is built.
 #
 # Qt for Windows is not packaged by Debian, so the first run builds it from Debian's own source package
 # of the Qt installed here (about 40 minutes on two cores) into a cache folder outside the repository:
@@ -18,7 +20,8 @@ build="$source_dir/build/windows"
 jobs=$(nproc)
 
 # --- What the cross-build needs ------------------------------------------------------------------
-./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 zip unzip
+./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 zip unzip \
+    fonts-liberation
 
 # Debian's source packages need a deb-src entry for the suites the system already uses.
 ensure_source_entries() {
@@ -84,3 +87,61 @@ build_qt() {
 
 build_qt
 [ "${1:-}" = qt ] && exit 0
+
+# --- The editor, its tests and the archive ------------------------------------------------------
+mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
+mingw_threads=/usr/x86_64-w64-mingw32/lib
+export WINEDEBUG=-all WINEPREFIX="$cache/wine"
+wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+
+"$qt/bin/qt-cmake" -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    -DROSTERMAKER_BENCH=OFF -DROSTERMAKER_WERROR=ON
+cmake --build "$build" --parallel "$jobs"
+
+# Runs a Windows program under Wine on a virtual display, with the Qt and MinGW DLLs on its path, for
+# at most ten minutes. The tests use the offscreen platform, as on Linux; Wine itself wants a display.
+winepath_of() { printf 'Z:%s' "$1" | tr / '\\'; }
+run_windows() {
+    WINEPATH="$(winepath_of "$qt/bin");$(winepath_of "$mingw_runtime");$(winepath_of "$mingw_threads")" \
+        QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath_of "$qt/plugins")" \
+        timeout 600 xvfb-run -a "$wine" "$@"
+}
+
+if [ ! -d "$WINEPREFIX" ]; then
+    echo "Wine: preparing its prefix in $WINEPREFIX (once)"
+    xvfb-run -a "$wine" wineboot --init >/dev/null 2>&1 || true
+fi
+
+echo "Tests under Wine:"
+failed=0
+for test in "$build"/tests/*/*_tests.exe; do
+    name=$(basename "$test" .exe)
+    log="$build/$name.txt"
+    start=$(date +%s)
+    if (cd "$(dirname "$test")" && run_windows "$test" >"$log" 2>&1); then
+        result=passed
+    else
+        result=FAILED
+        failed=1
+    fi
+    totals=$(grep -a '^Totals:' "$log" | tr -d ',' |
+             awk '{p += $2; f += $4; s += $6} END {printf "%d passed, %d failed, %d skipped", p, f, s}')
+    echo "  $name: $result, $totals in $(( $(date +%s) - start )) s"
+done
+[ "$failed" -eq 0 ] || { echo "Test suites failed under Wine: see $build/*_tests.txt"; exit 1; }
+
+(cd "$build" && cpack -G ZIP)
+archive=$(ls "$build"/Rostermaker-*-win64.zip)
+echo "Archive: $archive"
+
+# The unpacked archive in a game folder of its own, started with nothing but Windows' own DLLs besides it.
+trial="$build/trial"
+rm -rf "$trial" && cp -r "$source_dir/demo" "$trial" && rm -rf "$trial/tool"
+unzip -q "$archive" -d "$trial"
+folder=$(ls -d "$trial"/Rostermaker-*-win64)
+(cd "$folder" && WINEPATH= xvfb-run -a -s "-screen 0 1000x700x24" sh -c '
+    "$0" Rostermaker.exe & pid=$!
+    sleep 15
+    import -window root -crop 820x560+0+0 "$1"
+    kill $pid 2>/dev/null || true' "$wine" "$build/screenshot.png")
+echo "Screenshot of the unpacked editor under Wine: $build/screenshot.png"

@@ -71,12 +71,15 @@ const std::array<SliderDef, ProficiencyCount> SliderRows = {{
          "on your movement speed. With higher strenght you can carry more and move faster.")},
 }};
 
-// "MS Sans Serif" where the system has it, else the metric-close Liberation Sans, else the default sans.
+// The window's sans serif: "Microsoft Sans Serif", the outline font that Windows itself puts in the place of
+// the bitmap "MS Sans Serif" (which scales badly beyond 100 %); where neither is installed the metric-close
+// Liberation Sans, else the default sans.
 QFont WindowFont(double pointSize)
 {
     static const QStringList families = QFontDatabase::families();
     QFont font;
-    for (const QString& family : {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")}) {
+    for (const QString& family : {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"),
+                                  QStringLiteral("Liberation Sans")}) {
         if (families.contains(family)) {
             font.setFamily(family);
             break;

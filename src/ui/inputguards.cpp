@@ -1,8 +1,8 @@
 #include "ui/inputguards.h"
 
-#include <QAbstractSlider>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QSlider>
 
 namespace {
 
@@ -18,7 +18,7 @@ bool SwallowsWheel(QWidget* target)
 {
     if (ComboBoxOf(target))
         return true; // an open list is a window of its own and gets its wheel events itself
-    const auto* slider = qobject_cast<QAbstractSlider*>(target);
+    const auto* slider = qobject_cast<QSlider*>(target); // not the scroll bars of the grid and the list
     return slider && !slider->hasFocus();
 }
 
