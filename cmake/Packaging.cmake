@@ -51,6 +51,13 @@ if(WIN32)
             endif()
             install(FILES "${runtime_path}" DESTINATION .)
         endforeach()
+        # The libraries come with their debugging symbols; a stripped install (as CPack's) leaves them out.
+        install(CODE "
+            if(CMAKE_INSTALL_DO_STRIP)
+                file(GLOB_RECURSE libraries \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/*.dll\")
+                execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${libraries} COMMAND_ERROR_IS_FATAL ANY)
+            endif()
+        ")
     elseif(MSVC)
         set(CMAKE_INSTALL_SYSTEM_RUNTIME_DESTINATION .)
         include(InstallRequiredSystemLibraries)

@@ -20,8 +20,7 @@ build="$source_dir/build/windows"
 jobs=$(nproc)
 
 # --- What the cross-build needs ------------------------------------------------------------------
-./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 zip unzip \
-    fonts-liberation
+./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip
 
 # Debian's source packages need a deb-src entry for the suites the system already uses.
 ensure_source_entries() {
@@ -104,7 +103,7 @@ winepath_of() { printf 'Z:%s' "$1" | tr / '\\'; }
 run_windows() {
     WINEPATH="$(winepath_of "$qt/bin");$(winepath_of "$mingw_runtime");$(winepath_of "$mingw_threads")" \
         QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath_of "$qt/plugins")" \
-        timeout 600 xvfb-run -a "$wine" "$@"
+        timeout 600 xvfb-run -a "$wine" "$@" 2>>"$build/wine.log"
 }
 
 if [ ! -d "$WINEPREFIX" ]; then
@@ -116,19 +115,20 @@ echo "Tests under Wine:"
 failed=0
 for test in "$build"/tests/*/*_tests.exe; do
     name=$(basename "$test" .exe)
-    log="$build/$name.txt"
+    logs="$build/test-logs/$name"
+    rm -rf "$logs" && mkdir -p "$logs"
     start=$(date +%s)
-    if (cd "$(dirname "$test")" && run_windows "$test" >"$log" 2>&1); then
+    if (cd "$(dirname "$test")" && ROSTERMAKER_TEST_LOG_FOLDER="$(winepath_of "$logs")" run_windows "$test"); then
         result=passed
     else
         result=FAILED
         failed=1
     fi
-    totals=$(grep -a '^Totals:' "$log" | tr -d ',' |
+    totals=$(cat "$logs"/*.txt 2>/dev/null | grep -a '^Totals:' | tr -d ',' |
              awk '{p += $2; f += $4; s += $6} END {printf "%d passed, %d failed, %d skipped", p, f, s}')
     echo "  $name: $result, $totals in $(( $(date +%s) - start )) s"
 done
-[ "$failed" -eq 0 ] || { echo "Test suites failed under Wine: see $build/*_tests.txt"; exit 1; }
+[ "$failed" -eq 0 ] || { echo "Test suites failed under Wine: see $build/test-logs/"; exit 1; }
 
 (cd "$build" && cpack -G ZIP)
 archive=$(ls "$build"/Rostermaker-*-win64.zip)
@@ -139,9 +139,11 @@ trial="$build/trial"
 rm -rf "$trial" && cp -r "$source_dir/demo" "$trial" && rm -rf "$trial/tool"
 unzip -q "$archive" -d "$trial"
 folder=$(ls -d "$trial"/Rostermaker-*-win64)
-(cd "$folder" && WINEPATH= xvfb-run -a -s "-screen 0 1000x700x24" sh -c '
+(cd "$folder" && WINEPATH= xvfb-run -a -s "-screen 0 1100x750x24" sh -c '
     "$0" Rostermaker.exe & pid=$!
     sleep 15
-    import -window root -crop 820x560+0+0 "$1"
-    kill $pid 2>/dev/null || true' "$wine" "$build/screenshot.png")
+    import -window root png:- | convert - -trim +repage "$1"
+    kill $pid 2>/dev/null || true' "$wine" "$build/screenshot.png" 2>>"$build/wine.log")
 echo "Screenshot of the unpacked editor under Wine: $build/screenshot.png"
+size=$(identify -format '%wx%h' "$build/screenshot.png")
+[ "$size" = 781x509 ] || { echo "The unpacked editor did not open its 781x509 window (the screen showed $size)"; exit 1; }

@@ -34,7 +34,7 @@ namespace {
 
 const QByteArray OldContent = "//old class\r\n";
 
-AppSettings SettingsFor(const QString& folder)
+[[maybe_unused]] AppSettings SettingsFor(const QString& folder)
 {
     AppSettings settings;
     settings.CharacterPath = QDir::toNativeSeparators(folder);

@@ -15,7 +15,7 @@ GameFolder::GameFolder()
 
 QString GameFolder::Path(const QString& relative) const
 {
-    return relative.isEmpty() ? Dir.path() : Dir.filePath(relative);
+    return QDir::toNativeSeparators(relative.isEmpty() ? Dir.path() : Dir.filePath(relative));
 }
 
 void GameFolder::WriteSettings(const QStringList& lines)
