@@ -24,21 +24,13 @@ bool SwallowsWheel(QWidget* target)
 
 bool SwallowsComboBoxKey(QComboBox* box, const QKeyEvent& key)
 {
-    switch (key.key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        return true;
-    case Qt::Key_Up:
-    case Qt::Key_Down:
-    case Qt::Key_PageUp:
-    case Qt::Key_PageDown:
-        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
-            return false; // Alt+Down opens the list itself
-        box->showPopup();
-        return true;
-    default:
+    const bool stepsThroughEntries = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down ||
+                                     key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown;
+    // Alt+Down opens the list itself; Ctrl with the arrows is the text field's.
+    if (!stepsThroughEntries || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
-    }
+    box->showPopup();
+    return true;
 }
 
 bool TypesWithAlt(const QKeyEvent& key)

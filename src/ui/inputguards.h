@@ -6,9 +6,9 @@ class QWidget;
 // Input that a user makes without meaning to change the class is kept from the window's controls:
 //  - the wheel over a combo box whose list is closed, and over a slider that does not have the keyboard
 //    focus (the grid, the list and an open drop-down list still scroll);
-//  - in a combo box whose list is closed, Return (Qt would take it as a pick of the entry that the text
-//    equals) and the keys that step through the entries (Up, Down, Page Up, Page Down), which open the
-//    list instead: only a pick from the open list loads a class or picks a model;
+//  - in a combo box whose list is closed, the keys that step through the entries (Up, Down, Page Up,
+//    Page Down), which open the list instead: only a pick from the open list loads a class or picks a
+//    model;
 //  - Alt with a key that types (Alt+B, Shift+Alt+S): Windows types nothing then. Ctrl+Alt, which is
 //    AltGr on Windows, still types.
 // Returns true when the event must not reach target.

@@ -2,6 +2,8 @@
 
 #include "platform/listing.h"
 
+#include <QLineEdit>
+
 int AddSortedItem(QComboBox* box, const QString& text)
 {
     // After the last entry that sorts before or with the text, as a sorted list box adds equal entries.
@@ -28,6 +30,10 @@ QComboBox* NewEditableComboBox(QWidget* parent)
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
     box->setCompleter(nullptr);
+    // The box takes its text field's Return and the end of its editing (the focus leaving it) as a pick of
+    // the entry that the text equals: typing a class's name and pressing Tab would load that class.
+    QObject::disconnect(box->lineEdit(), &QLineEdit::returnPressed, box, nullptr);
+    QObject::disconnect(box->lineEdit(), &QLineEdit::editingFinished, box, nullptr);
     box->setMaxVisibleItems(20);
     return box;
 }
