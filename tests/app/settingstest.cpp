@@ -1,225 +1,174 @@
 #include "app/appsettings.h"
-#include "platform/inifile.h"
+#include "app/classlist.h"
 #include "support/testmain.h"
 #include "support/testsupport.h"
 
 #include <QDir>
-#include <QFile>
-#include <QHash>
-#include <QTemporaryDir>
-#include <QTest>
 
-// The settings with their defaults, in the Windows style verbatim (C:\Games\Mod\Tool) and in the Posix
-// style, and the settings file and characters folder on a real disk.
+namespace {
+
+// One setting given as Text, and the field it fills as the settings then hold it.
+constexpr struct {
+    const char* Name;
+    const char* Key;
+    const char* Text;
+    const char* Expected;
+    bool Refused = false;
+} Values[] = {
+    {"points 0 is the default", "Starting Points", "0", "30"},
+    {"points not a number", "Starting Points", "abc", "30"},
+    {"points -5", "Starting Points", "-5", "-5"},
+    {"points 12.5 to even", "Starting Points", "12.5", "12"},
+    {"points 13.5 to even", "Starting Points", "13.5", "14"},
+    {"points with a blank", "Starting Points", "1 5", "15"},
+    {"points 0.4 is 0", "Starting Points", "0.4", "30"},
+    {"points hexadecimal", "Starting Points", "&H20", "32"},
+    {"points lowest", "Starting Points", "-32768", "-32768"},
+    {"points too many", "Starting Points", "32767.5", "30", true},
+    {"points too few", "Starting Points", "-40000", "30", true},
+    {"weight comma ends it", "Starting Equipment Weight", "4,5", "4"},
+    {"weight rounds to 0", "Starting Equipment Weight", "0.00004", "3.92"},
+    {"weight four decimals", "Starting Equipment Weight", "1.23456", "1.2346"},
+    {"weight negative", "Starting Equipment Weight", "-2", "-2"},
+    {"weight too large", "Starting Equipment Weight", "1E300", "3.92", true},
+    {"characters empty", "Character Path", "", "C:\\Games\\Mod\\Tool"},
+    {"characters drive", "Character Path", "D:\\Classes", "D:\\Classes"},
+    {"characters parent", "Character Path", "..\\classes", "C:\\Games\\Mod\\classes"},
+    {"weapons file 0", "Weapons File Name", "0", "..\\weapons.csv"},
+    {"weapons file 00", "Weapons File Name", "00", "00"},
+    {"weapons file trimmed", "Weapons File Name", "  x.csv  ", "x.csv"},
+    {"empty name stays empty", "Starting Equipment Name", "", ""},
+    {"0 after a blank is no 0", "Medical Skill Name", " 0", " 0"},
+    {"model path as written", "Model Path", "..\\models", "..\\models"},
+};
+
+} // namespace
+
+// The settings with their defaults, the executable taken to be C:\Games\Mod\Tool\Rostermaker.exe (and
+// /games/mod/tool/rostermaker), and the settings file, characters folder and class list on a real disk.
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
+    void value_data() { AddRows(Values); }
+    void value();
     void noValues_giveDefaults();
-    void startingPoints_data();
-    void startingPoints();
-    void startingEquipmentWeight_data();
-    void startingEquipmentWeight();
-    void characterPath_data();
-    void characterPath();
-    void textSettings_zeroIsDefaultButEmptyStays();
-    void missingSettingsFile_reportsOnceAndCreatesCharacters();
-    void settingsFile_isNamedAfterExecutable();
-    void characterFolderThatCannotBeMade_isReported();
-    void characterFolderInOtherCase_isUsed();
+    void settingsFile_missingIsReported_charactersFolderMade();
+    void charactersFolder_thatCannotBeMadeIsReported_otherCaseIsUsed();
+    void classList_namesCutAtTheFirstDot();
 };
 
 namespace {
 
 const ProgramLocation WindowsTool{QStringLiteral("C:\\Games\\Mod\\Tool"), QStringLiteral("Rostermaker"),
                                   PathStyle::Windows};
-const ProgramLocation PosixTool{QStringLiteral("/games/mod/tool"), QStringLiteral("rostermaker"),
-                                PathStyle::Posix};
 
-SettingsResult FromValues(const QHash<QString, QString>& values,
+SettingsResult FromValues(const QString& key, const QString& text,
                           const ProgramLocation& location = WindowsTool)
 {
-    return SettingsFromValues(
-        [&values](const QString& key) { return values.value(key, QStringLiteral("0")); }, location);
+    return SettingsFromValues([&](const QString& asked) { return asked == key ? text : QStringLiteral("0"); },
+                              location);
+}
+
+QString Field(const AppSettings& s, const QString& key)
+{
+    if (key == QStringLiteral("Starting Points"))
+        return QString::number(s.StartingPoints);
+    if (key == QStringLiteral("Starting Equipment Weight"))
+        return s.StartingEquipmentWeight.ToText(u'.');
+    if (key == QStringLiteral("Character Path"))
+        return s.CharacterPath;
+    if (key == QStringLiteral("Weapons File Name"))
+        return s.WeaponsFileName;
+    if (key == QStringLiteral("Starting Equipment Name"))
+        return s.StartingEquipmentName;
+    return key == QStringLiteral("Model Path") ? s.ModelPath : s.MedicalSkillName;
 }
 
 } // namespace
 
+void SettingsTest::value()
+{
+    const auto& row = Row(Values);
+    const SettingsResult result = FromValues(QString::fromLatin1(row.Key), QString::fromLatin1(row.Text));
+    QCOMPARE(Field(result.Settings, QString::fromLatin1(row.Key)), QString::fromLatin1(row.Expected));
+    QCOMPARE(result.Messages.size(), row.Refused ? 1 : 0);
+    if (row.Refused) // the key, the file, the value and the default
+        QVERIFY(result.Messages.first().startsWith(
+            QStringLiteral("\"%1\" in C:\\Games\\Mod\\Tool\\Rostermaker.ini is %2, ")
+                .arg(QString::fromLatin1(row.Key), QString::fromLatin1(row.Text))));
+}
+
 void SettingsTest::noValues_giveDefaults()
 {
-    const SettingsResult result = FromValues({});
-    const AppSettings& s = result.Settings;
-    QCOMPARE(result.Messages, QStringList());
+    const AppSettings s = FromValues(QString(), QString()).Settings;
     QCOMPARE(s.SettingsFilePath, QStringLiteral("C:\\Games\\Mod\\Tool\\Rostermaker.ini"));
-    QCOMPARE(s.WeaponsFileIdentifier, QStringLiteral("InternalName"));
-    QCOMPARE(s.StartingEquipmentName, QStringLiteral("Base (Clothing and Shoes/Boots/Knife)"));
-    QCOMPARE(s.StartingEquipmentWeight, FixedDecimal::FromTenThousandths(39200));
-    QCOMPARE(s.MedicalSkillName, QStringLiteral("medicskill"));
-    QCOMPARE(s.ExplosivesSkillName, QStringLiteral("explosivesskill"));
-    QCOMPARE(s.CharacterPath, QStringLiteral("C:\\Games\\Mod\\Tool\\characters"));
-    QCOMPARE(s.ModelPath, QStringLiteral("0"));
-    QCOMPARE(s.StartingPoints, qint16(30));
-    QCOMPARE(s.WeaponsFileName, QStringLiteral("..\\weapons.csv"));
-
-    const AppSettings posix = FromValues({}, PosixTool).Settings;
-    QCOMPARE(posix.SettingsFilePath, QStringLiteral("/games/mod/tool/rostermaker.ini"));
-    QCOMPARE(posix.CharacterPath, QStringLiteral("/games/mod/tool/characters"));
+    const QStringList texts = {s.WeaponsFileIdentifier,
+                               s.StartingEquipmentName,
+                               s.StartingEquipmentWeight.ToText(u'.'),
+                               s.MedicalSkillName,
+                               s.ExplosivesSkillName,
+                               s.CharacterPath,
+                               s.ModelPath,
+                               QString::number(s.StartingPoints),
+                               s.WeaponsFileName};
+    QCOMPARE(texts, (QStringList{"InternalName", Base, "3.92", "medicskill", "explosivesskill",
+                                 "C:\\Games\\Mod\\Tool\\characters", "0", "30", "..\\weapons.csv"}));
+    const ProgramLocation posixTool{QStringLiteral("/games/mod/tool"), QStringLiteral("rostermaker"),
+                                    PathStyle::Posix};
+    QCOMPARE(FromValues(QString(), QString(), posixTool).Settings.CharacterPath,
+             QStringLiteral("/games/mod/tool/characters"));
+    QCOMPARE(FromValues(QStringLiteral("Character Path"), QStringLiteral("../c"), posixTool)
+                 .Settings.CharacterPath,
+             QStringLiteral("/games/mod/c"));
 }
 
-void SettingsTest::startingPoints_data()
+void SettingsTest::settingsFile_missingIsReported_charactersFolderMade()
 {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("points");
-    QTest::addColumn<bool>("message");
-    QTest::newRow("0") << "0" << 30 << false;
-    QTest::newRow("abc") << "abc" << 30 << false;
-    QTest::newRow("empty") << "" << 30 << false;
-    QTest::newRow("-5") << "-5" << -5 << false;
-    QTest::newRow("12.5") << "12.5" << 12 << false;
-    QTest::newRow("13.5") << "13.5" << 14 << false;
-    QTest::newRow("1 5") << "1 5" << 15 << false;
-    QTest::newRow("0.4 rounds to 0") << "0.4" << 30 << false;
-    QTest::newRow("hex") << "&H20" << 32 << false;
-    QTest::newRow("32767") << "32767" << 32767 << false;
-    QTest::newRow("-32768") << "-32768" << -32768 << false;
-    QTest::newRow("99999 refused") << "99999" << 30 << true;
-    QTest::newRow("-40000 refused") << "-40000" << 30 << true;
-    QTest::newRow("1E999 refused") << "1E999" << 30 << true;
-}
+    GameFolder game;
+    QCOMPARE(LoadSettings(game.Location()).Messages,
+             QStringList{game.Path(QStringLiteral("tool/rostermaker.ini")) +
+                         QStringLiteral(" not found. Defaults used.")});
+    QVERIFY(QDir(game.Path(QStringLiteral("tool/characters"))).exists());
 
-void SettingsTest::startingPoints()
-{
-    QFETCH(QString, text);
-    QFETCH(int, points);
-    QFETCH(bool, message);
-    const SettingsResult result = FromValues({{QStringLiteral("Starting Points"), text}});
-    QCOMPARE(int(result.Settings.StartingPoints), points);
-    QCOMPARE(result.Messages.size(), message ? 1 : 0);
-    if (message) {
-        QVERIFY(result.Messages.first().contains(QStringLiteral("\"Starting Points\"")));
-        QVERIFY(result.Messages.first().contains(text));
-        QVERIFY(result.Messages.first().endsWith(QStringLiteral("The default 30 is used.")));
-    }
-}
-
-void SettingsTest::startingEquipmentWeight_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<qint64>("tenThousandths");
-    QTest::newRow("4,5 stops at the comma") << "4,5" << qint64(40000);
-    QTest::newRow("0.00004 rounds to 0: default") << "0.00004" << qint64(39200);
-    QTest::newRow("absent") << "0" << qint64(39200);
-    QTest::newRow("five decimals rounded") << "1.23456" << qint64(12346);
-    QTest::newRow("negative") << "-2" << qint64(-20000);
-    QTest::newRow("too large: default") << "1E300" << qint64(39200);
-}
-
-void SettingsTest::startingEquipmentWeight()
-{
-    QFETCH(QString, text);
-    QFETCH(qint64, tenThousandths);
-    const SettingsResult result = FromValues({{QStringLiteral("Starting Equipment Weight"), text}});
-    QCOMPARE(result.Settings.StartingEquipmentWeight.TenThousandths(), tenThousandths);
-}
-
-void SettingsTest::characterPath_data()
-{
-    QTest::addColumn<int>("style");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("expected");
-    const int windows = int(PathStyle::Windows);
-    const int posix = int(PathStyle::Posix);
-    QTest::newRow("win empty is the tool folder") << windows << ""
-                                                  << "C:\\Games\\Mod\\Tool";
-    QTest::newRow("win drive used unchanged") << windows << "D:\\Classes"
-                                              << "D:\\Classes";
-    QTest::newRow("win parent") << windows << "..\\classes"
-                                << "C:\\Games\\Mod\\classes";
-    QTest::newRow("posix empty") << posix << ""
-                                 << "/games/mod/tool";
-    QTest::newRow("posix full path") << posix << "/srv/classes"
-                                     << "/srv/classes";
-    QTest::newRow("posix parent") << posix << "..\\classes"
-                                  << "/games/mod/classes";
-    QTest::newRow("posix parent with slash") << posix << "../classes"
-                                             << "/games/mod/classes";
-}
-
-void SettingsTest::characterPath()
-{
-    QFETCH(int, style);
-    QFETCH(QString, text);
-    QFETCH(QString, expected);
-    const ProgramLocation location = PathStyle(style) == PathStyle::Windows ? WindowsTool : PosixTool;
-    QCOMPARE(FromValues({{QStringLiteral("Character Path"), text}}, location).Settings.CharacterPath,
-             expected);
-}
-
-void SettingsTest::textSettings_zeroIsDefaultButEmptyStays()
-{
-    const AppSettings s = FromValues({{QStringLiteral("Weapons File Name"), QStringLiteral("00")},
-                                      {QStringLiteral("Starting Equipment Name"), QString()},
-                                      {QStringLiteral("Medical Skill Name"), QStringLiteral(" 0")},
-                                      {QStringLiteral("Model Path"), QStringLiteral("..\\models")}})
-                              .Settings;
-    QCOMPARE(s.WeaponsFileName, QStringLiteral("00"));
-    QCOMPARE(s.StartingEquipmentName, QString());
-    QCOMPARE(s.MedicalSkillName, QStringLiteral(" 0"));
-    QCOMPARE(s.ModelPath, QStringLiteral("..\\models"));
-    QCOMPARE(FromValues({{QStringLiteral("Weapons File Name"), QStringLiteral("  x.csv  ")}})
-                 .Settings.WeaponsFileName,
-             QStringLiteral("x.csv"));
-}
-
-void SettingsTest::missingSettingsFile_reportsOnceAndCreatesCharacters()
-{
-    QTemporaryDir dir;
-    const ProgramLocation location{dir.path(), QStringLiteral("rostermaker"), NativePathStyle()};
-    const SettingsResult result = LoadSettings(location);
-    const QString settingsFile = QDir::toNativeSeparators(dir.filePath(QStringLiteral("rostermaker.ini")));
-    QCOMPARE(result.Messages, QStringList{settingsFile + QStringLiteral(" not found. Defaults used.")});
-    QCOMPARE(result.Settings.StartingPoints, qint16(30));
-    QVERIFY(QDir(dir.filePath(QStringLiteral("characters"))).exists());
-}
-
-void SettingsTest::settingsFile_isNamedAfterExecutable()
-{
-    QTemporaryDir dir;
-    QVERIFY(WriteTestFile(dir.filePath(QStringLiteral("editor.ini")),
-                          CrLfBytes({"[application]", "starting points = 25", "Character Path=\\classes",
-                                     "Model Path=\"..\\models\"", "Weapons File Name = ..\\w.csv "})));
-    const SettingsResult result = LoadSettings({dir.path(), QStringLiteral("editor"), NativePathStyle()});
+    game.AddFile(QStringLiteral("tool/editor-1.2.ini"),
+                 CrLfBytes({"[application]", "starting points = 25", "Character Path=\\classes",
+                            "Model Path=\"..\\m\""}));
+    const SettingsResult result =
+        LoadSettings({game.Path(QStringLiteral("tool")), QStringLiteral("editor-1.2"), NativePathStyle()});
     QCOMPARE(result.Messages, QStringList());
     QCOMPARE(result.Settings.StartingPoints, qint16(25));
-    QCOMPARE(result.Settings.ModelPath, QStringLiteral("..\\models"));
-    QCOMPARE(result.Settings.WeaponsFileName, QStringLiteral("..\\w.csv"));
-    QVERIFY(QDir(dir.filePath(QStringLiteral("classes"))).exists());
+    QCOMPARE(result.Settings.ModelPath, QStringLiteral("..\\m"));
+    QVERIFY(QDir(game.Path(QStringLiteral("tool/classes"))).exists());
 }
 
-void SettingsTest::characterFolderThatCannotBeMade_isReported()
+void SettingsTest::charactersFolder_thatCannotBeMadeIsReported_otherCaseIsUsed()
 {
-    QTemporaryDir dir;
-    QVERIFY(WriteTestFile(dir.filePath(QStringLiteral("rostermaker.ini")),
-                          CrLfBytes({"[Application]", "Character Path=\\missing\\classes"})));
-    const SettingsResult result =
-        LoadSettings({dir.path(), QStringLiteral("rostermaker"), NativePathStyle()});
-    const QString folder = QDir::toNativeSeparators(dir.filePath(QStringLiteral("missing/classes")));
+    GameFolder game;
+    game.WriteSettings({"[Application]", "Character Path=\\missing\\classes"});
+    const QString folder = game.Path(QStringLiteral("tool/missing/classes"));
+    const SettingsResult result = LoadSettings(game.Location());
     QCOMPARE(result.Messages,
              QStringList{
                  folder +
                  QStringLiteral(" was not found. An attempt to create the path was unsuccessfully made.")});
     QCOMPARE(result.Settings.CharacterPath, folder);
-}
 
-void SettingsTest::characterFolderInOtherCase_isUsed()
-{
     if (NativePathStyle() == PathStyle::Windows)
         QSKIP("Windows disks do not tell case apart");
-    QTemporaryDir dir;
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Characters")));
-    const SettingsResult result =
-        LoadSettings({dir.path(), QStringLiteral("rostermaker"), NativePathStyle()});
-    QCOMPARE(result.Settings.CharacterPath, dir.filePath(QStringLiteral("Characters")));
-    QVERIFY(!QDir(dir.filePath(QStringLiteral("characters"))).exists());
+    game.WriteSettings({"[Application]", "Character Path=\\Classes"});
+    QVERIFY(QDir().mkpath(game.Path(QStringLiteral("tool/CLASSES"))));
+    QCOMPARE(LoadSettings(game.Location()).Settings.CharacterPath, game.Path(QStringLiteral("tool/CLASSES")));
+    QVERIFY(!QDir(game.Path(QStringLiteral("tool/Classes"))).exists());
+}
+
+void SettingsTest::classList_namesCutAtTheFirstDot()
+{
+    GameFolder game;
+    for (const char* name : {"bravo.cfg", "Alpha.old.cfg", "Charlie.CFG", "Alpha.cfg.bak", "Delta.txt"})
+        game.AddFile(QStringLiteral("tool/characters/") + QString::fromLatin1(name));
+    QCOMPARE(ClassNamesInFolder(game.Path(QStringLiteral("tool/characters"))),
+             (QStringList{"Alpha", "bravo", "Charlie"}));
+    QCOMPARE(ClassNamesInFolder(game.Path(QStringLiteral("missing"))), QStringList());
 }
 
 ROSTERMAKER_REGISTER_TEST(SettingsTest)

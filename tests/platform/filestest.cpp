@@ -6,141 +6,123 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTest>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+constexpr struct {
+    const char* Name;
+    const char16_t* FileName;
+    const char16_t* Pattern;
+    bool Matches;
+} Wildcards[] = {
+    {"star", u"Alpha.cfg", u"*.cfg", true},
+    {"case ignored", u"Charlie.CFG", u"*.cfg", true},
+    {"longer extension", u"Alpha.cfg.bak", u"*.cfg", false},
+    {"two dots", u"Alpha.old.cfg", u"*.cfg", true},
+    {"nothing before", u".cfg", u"*.cfg", true},
+    {"star backtracks", u"a.cfg.cfg", u"*.cfg", true},
+    {"question marks", u"HEAD_00A.TGA", u"head_???.tga", true},
+    {"too many", u"head_001p1.tga", u"head_???.tga", false},
+    {"too few", u"head_01.tga", u"head_???.tga", false},
+};
+
+} // namespace
 
 // Listings in the order and with the matching of the system's file and folder lists, and the save that
 // never loses the old file.
 class FilesTest : public QObject {
     Q_OBJECT
 private slots:
-    void wildcard_data();
+    void wildcard_data() { AddRows(Wildcards); }
     void wildcard();
-    void compareWithoutCase_ordersSymbolsDigitsLetters();
-    void listFiles_matchesPatternAndSkipsFoldersAndHiddenFiles();
-    void listSubfolders_givesFullPathsInOrder();
-    void listSubfolders_missingFolder_givesNothing();
-    void replaceFile_writesNewContentInOneStep();
-    void replaceFile_readOnlyFile_isRefusedAndKept();
-    void replaceFile_missingFolder_reportsReason();
+    void compareWithoutCase_putsSymbolsBeforeDigitsBeforeLetters();
+    void listFiles_matchingOrdinaryFilesOnly();
+    void listSubfolders_fullPathsInOrder();
+    void replaceFile_replacesInOneStepOrKeepsTheOldFile();
 };
 
-void FilesTest::wildcard_data()
+namespace {
+
+// Adds a hidden file, or a hidden folder (a name ending with "/"), to the folder within dir, hidden as the
+// system hides them: by a leading dot on Unix, by the hidden attribute on Windows.
+void AddHidden(GameFolder& dir, const QString& folder, const QString& name)
 {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("pattern");
-    QTest::addColumn<bool>("matches");
-    QTest::newRow("star extension") << "Alpha.cfg"
-                                    << "*.cfg" << true;
-    QTest::newRow("case ignored") << "Charlie.CFG"
-                                  << "*.cfg" << true;
-    QTest::newRow("longer extension") << "Alpha.cfg.bak"
-                                      << "*.cfg" << false;
-    QTest::newRow("two dots") << "Alpha.old.cfg"
-                              << "*.cfg" << true;
-    QTest::newRow("empty name before extension") << ".cfg"
-                                                 << "*.cfg" << true;
-    QTest::newRow("question marks") << "head_001.tga"
-                                    << "head_???.tga" << true;
-    QTest::newRow("upper case with question marks") << "HEAD_00A.TGA"
-                                                    << "head_???.tga" << true;
-    QTest::newRow("too many characters") << "head_001p1.tga"
-                                         << "head_???.tga" << false;
-    QTest::newRow("too few characters") << "head_01.tga"
-                                        << "head_???.tga" << false;
-    QTest::newRow("star backtracks") << "a.cfg.cfg"
-                                     << "*.cfg" << true;
+#ifdef Q_OS_WIN
+    const QString path = folder + name;
+#else
+    const QString path = folder + u'.' + name;
+#endif
+    dir.AddFile(path.endsWith(u'/') ? path + u'x' : path);
+#ifdef Q_OS_WIN
+    const QString native = dir.Path(path.endsWith(u'/') ? path.chopped(1) : path);
+    SetFileAttributesW(reinterpret_cast<const wchar_t*>(native.utf16()), FILE_ATTRIBUTE_HIDDEN);
+#endif
 }
+
+} // namespace
 
 void FilesTest::wildcard()
 {
-    QFETCH(QString, name);
-    QFETCH(QString, pattern);
-    QFETCH(bool, matches);
-    QCOMPARE(MatchesWildcard(name, pattern), matches);
+    const auto& row = Row(Wildcards);
+    QCOMPARE(MatchesWildcard(QStringView(row.FileName), QStringView(row.Pattern)), row.Matches);
 }
 
-void FilesTest::compareWithoutCase_ordersSymbolsDigitsLetters()
+void FilesTest::compareWithoutCase_putsSymbolsBeforeDigitsBeforeLetters()
 {
-    QStringList names = {QStringLiteral("bravo"),       QStringLiteral("1st"),     QStringLiteral("Alpha"),
-                         QStringLiteral("<New Class>"), QStringLiteral("charlie"), QStringLiteral("alpha")};
+    QStringList names = {"bravo", "1st", "Alpha", "<New Class>", "charlie", "alpha", "Alp"};
     std::sort(names.begin(), names.end(),
               [](const QString& a, const QString& b) { return CompareWithoutCase(a, b) < 0; });
-    QCOMPARE(names,
-             (QStringList{QStringLiteral("<New Class>"), QStringLiteral("1st"), QStringLiteral("Alpha"),
-                          QStringLiteral("alpha"), QStringLiteral("bravo"), QStringLiteral("charlie")}));
+    QCOMPARE(names, (QStringList{"<New Class>", "1st", "Alp", "Alpha", "alpha", "bravo", "charlie"}));
 }
 
-void FilesTest::listFiles_matchesPatternAndSkipsFoldersAndHiddenFiles()
+void FilesTest::listFiles_matchingOrdinaryFilesOnly()
 {
-    QTemporaryDir dir;
+    GameFolder dir;
     for (const char* name :
-         {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "Alpha.cfg.bak", ".hidden.cfg", "notes.txt"})
-        QVERIFY(WriteTestFile(dir.filePath(QString::fromLatin1(name)), "x"));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("folder.cfg")));
-    QFile readOnly(dir.filePath(QStringLiteral("delta.cfg")));
-    QVERIFY(readOnly.open(QIODevice::WriteOnly));
-    readOnly.close();
-    QVERIFY(readOnly.setPermissions(QFileDevice::ReadOwner));
-    QCOMPARE(ListFiles(dir.path(), QStringLiteral("*.cfg")),
-             (QStringList{QStringLiteral("Alpha.cfg"), QStringLiteral("bravo.cfg"),
-                          QStringLiteral("Charlie.CFG"), QStringLiteral("delta.cfg")}));
-    QCOMPARE(ListFiles(dir.filePath(QStringLiteral("missing")), QStringLiteral("*.cfg")), QStringList());
+         {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "Alpha.cfg.bak", "notes.txt", "folder.cfg/x"})
+        dir.AddFile(QString::fromLatin1(name));
+    AddHidden(dir, QString(), QStringLiteral("hidden.cfg"));
+    dir.AddFile(QStringLiteral("delta.cfg"));
+    QVERIFY(QFile::setPermissions(dir.Path(QStringLiteral("delta.cfg")), QFileDevice::ReadOwner));
+    QCOMPARE(ListFiles(dir.Path(), QStringLiteral("*.cfg")),
+             (QStringList{"Alpha.cfg", "bravo.cfg", "Charlie.CFG", "delta.cfg"}));
+    QCOMPARE(ListFiles(dir.Path(QStringLiteral("missing")), QStringLiteral("*")), QStringList());
     QCOMPARE(ListFiles(QString(), QStringLiteral("*")), QStringList());
 }
 
-void FilesTest::listSubfolders_givesFullPathsInOrder()
+void FilesTest::listSubfolders_fullPathsInOrder()
 {
-    QTemporaryDir dir;
-    for (const char* name : {"Cobalt", "amber", "Birch", ".hidden"})
-        QVERIFY(QDir(dir.path()).mkdir(QString::fromLatin1(name)));
-    QVERIFY(WriteTestFile(dir.filePath(QStringLiteral("file")), "x"));
-    const std::optional<QStringList> folders = ListSubfolders(dir.path());
-    QVERIFY(folders);
-    QCOMPARE(*folders, (QStringList{QDir::toNativeSeparators(dir.filePath(QStringLiteral("amber"))),
-                                    QDir::toNativeSeparators(dir.filePath(QStringLiteral("Birch"))),
-                                    QDir::toNativeSeparators(dir.filePath(QStringLiteral("Cobalt")))}));
+    GameFolder dir;
+    for (const char* name : {"m/Cobalt/x", "m/amber/x", "m/Birch/x", "m/file"})
+        dir.AddFile(QString::fromLatin1(name));
+    AddHidden(dir, QStringLiteral("m/"), QStringLiteral("hidden/"));
+    const auto folder = [&dir](const char* name) {
+        return dir.Path(QStringLiteral("m/") + QString::fromLatin1(name));
+    };
+    QCOMPARE(ListSubfolders(folder("")).value_or(QStringList{"none"}),
+             (QStringList{folder("amber"), folder("Birch"), folder("Cobalt")}));
+    QCOMPARE(ListSubfolders(folder("amber")).value_or(QStringList{"none"}), QStringList());
+    for (const QString& none : {folder("missing"), QString(), folder("file")})
+        QCOMPARE(ListSubfolders(none), std::nullopt);
 }
 
-void FilesTest::listSubfolders_missingFolder_givesNothing()
+void FilesTest::replaceFile_replacesInOneStepOrKeepsTheOldFile()
 {
-    QTemporaryDir dir;
-    QVERIFY(!ListSubfolders(dir.filePath(QStringLiteral("missing"))));
-    QVERIFY(!ListSubfolders(QString()));
-    QVERIFY(WriteTestFile(dir.filePath(QStringLiteral("file")), "x"));
-    QVERIFY(!ListSubfolders(dir.filePath(QStringLiteral("file"))));
-    QCOMPARE(ListSubfolders(dir.path()), std::optional<QStringList>(QStringList()));
-}
-
-void FilesTest::replaceFile_writesNewContentInOneStep()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Sniper.cfg"));
-    QVERIFY(WriteTestFile(path, "old content that is longer"));
+    GameFolder dir;
+    const QString path = dir.Path(QStringLiteral("Sniper.cfg"));
+    dir.AddFile(QStringLiteral("Sniper.cfg"), "old content that is longer");
     QCOMPARE(ReplaceFile(path, "new"), std::nullopt);
     QCOMPARE(ReadTestFile(path), QByteArray("new"));
-    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("Sniper.cfg")});
-}
+    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Sniper.cfg"});
 
-void FilesTest::replaceFile_readOnlyFile_isRefusedAndKept()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("Sniper.cfg"));
-    QVERIFY(WriteTestFile(path, "old"));
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
-    const std::optional<QString> failure = ReplaceFile(path, "new");
-    QVERIFY(failure);
-    QVERIFY(!failure->isEmpty());
-    QCOMPARE(ReadTestFile(path), QByteArray("old"));
-}
-
-void FilesTest::replaceFile_missingFolder_reportsReason()
-{
-    QTemporaryDir dir;
-    const std::optional<QString> failure =
-        ReplaceFile(dir.filePath(QStringLiteral("gone/Sniper.cfg")), "new");
-    QVERIFY(failure);
-    QVERIFY(!failure->isEmpty());
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner)); // read-only, even to an administrator
+    QCOMPARE(ReplaceFile(path, "newer"), std::optional<QString>(QStringLiteral("The file is read-only.")));
+    QCOMPARE(ReadTestFile(path), QByteArray("new"));
+    QVERIFY(!ReplaceFile(dir.Path(QStringLiteral("gone/Sniper.cfg")), "new").value_or(QString()).isEmpty());
 }
 
 ROSTERMAKER_REGISTER_TEST(FilesTest)

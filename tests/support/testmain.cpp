@@ -29,7 +29,8 @@ int RunRegisteredTests(int argc, char** argv)
         for (int i = 0; i < argc; ++i)
             arguments.append(QString::fromLocal8Bit(argv[i]));
         if (!logFolder.isEmpty())
-            arguments << QStringLiteral("-o") << logFolder + u'/' + QLatin1String(name) + QStringLiteral(".txt,txt");
+            arguments << QStringLiteral("-o")
+                      << logFolder + u'/' + QLatin1String(name) + QStringLiteral(".txt,txt");
         const std::unique_ptr<QObject> tests = factory();
         failures += QTest::qExec(tests.get(), arguments) != 0 ? 1 : 0;
     }

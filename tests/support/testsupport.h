@@ -1,20 +1,70 @@
 #pragma once
 
-#include "catalogue/equipment.h"
+#include "app/appsettings.h"
+#include "catalogue/equipmentcatalogue.h"
 
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
+#include <QTest>
 
 // Helpers shared by the test suites.
 
-// Lines joined with CR LF after each one, in Windows-1252: the bytes of a file as the editor writes them.
+// Tables of examples are arrays of rows whose first member is the row's name (const char* Name): a test's
+// _data function calls AddRows(Table), the test itself takes its row with Row(Table).
+template <typename T, std::size_t N> void AddRows(const T (&table)[N])
+{
+    QTest::addColumn<int>("row");
+    for (std::size_t i = 0; i < N; ++i)
+        QTest::newRow(table[i].Name) << static_cast<int>(i);
+}
+
+template <typename T, std::size_t N> const T& Row(const T (&table)[N])
+{
+    QFETCH(int, row);
+    return table[row];
+}
+
+// Lines joined with CR LF after each one, in the file code page: a file as the editor writes it.
 QByteArray CrLfBytes(const QStringList& lines);
 
-// Writes bytes to path, making the folders on the way. Fails the test (returns false) when it cannot.
+// Writes bytes to path, making the folders on the way; false when it cannot.
 bool WriteTestFile(const QString& path, const QByteArray& bytes);
-
 QByteArray ReadTestFile(const QString& path);
 
-// A catalogue item with the fields that most tests need.
-Equipment Item(const QString& internalName, const QString& displayName, qint16 costPoints, float weight = 0);
+inline const QString Base = QStringLiteral("Base (Clothing and Shoes/Boots/Knife)"); // the starting item
+
+// The weapons file's header row naming the twelve columns in their usual order, and a catalogue read from
+// data rows under it.
+extern const QString WeaponsHeader;
+EquipmentCatalogue CatalogueOf(const QStringList& rows);
+
+// Data rows with an item of each kind the rules know: a rifle with magazines, the load-bearing vest
+// (limit 1), grenades, a belt-fed gun, explosives and a medkit that need skills, an item that costs
+// nothing, a heavy crate, a forbidden item, two items of one display name, one whose display name has
+// blanks around it and one that costs less than nothing.
+QStringList StandardItems();
+
+// A game folder in a temporary place, laid out as the players' guide describes one: tool/ is the editor's
+// folder with the settings file and the characters folder, the weapons file lies beside tool/ and the
+// models in main/models/people (the setting ModelsSetting). Its paths are native ones.
+class GameFolder {
+public:
+    GameFolder();
+
+    QString Path(const QString& relative = {}) const;
+    ProgramLocation Location() const; // the editor as tool/rostermaker
+
+    void WriteSettings(const QStringList& lines);
+    void WriteWeapons(const QStringList& rows); // the header row, then the rows
+    void WriteClass(const QString& fileName, const QStringList& lines);
+    // A model with its skinfolder.txt lines (none: no file) and empty image files.
+    void AddModel(const QString& name, const QStringList& skinFolderLines, const QStringList& images = {});
+    void AddFile(const QString& relative, const QByteArray& bytes = "x");
+
+private:
+    QTemporaryDir Dir;
+};
+
+inline const QString ModelsSetting = QStringLiteral("Model Path=..\\main\\models\\people");

@@ -1,16 +1,13 @@
 #pragma once
 
+#include "support/testsupport.h"
 #include "ui/form1.h"
 #include "ui/seams.h"
-#include "ui/sortedcombobox.h"
 #include "ui/startup.h"
 
 #include <QComboBox>
 #include <QListWidget>
 #include <QSlider>
-#include <QStringList>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <memory>
 
 // Records the messages the program shows, instead of showing boxes.
@@ -27,43 +24,24 @@ public:
     int Ends = 0;
 };
 
-// A game folder in a temporary place: tool/ holds the settings file and the characters folder, and the
-// weapons file lies beside tool/ as by default. Start() runs the start-up order on it.
-class GameFolder {
+// A game folder and the editor started on it, with recording seams.
+class EditorGame : public GameFolder {
 public:
-    GameFolder();
-
-    QString Path(const QString& relative = {}) const;
-    QString ToolFolder() const { return Path(QStringLiteral("tool")); }
-
-    void WriteSettings(const QStringList& lines);
-    void WriteWeapons(const QStringList& lines);
-    void WriteClass(const QString& fileName, const QStringList& lines);
-    // A model folder under models/people with its skinfolder.txt lines and empty image files.
-    void AddModel(const QString& name, const QStringList& skinFolderLines, const QStringList& images = {});
-    void AddFile(const QString& relative, const QByteArray& bytes = "x");
-    // Copies the demo game folder into this one.
-    void CopyDemo();
-
-    // The start-up order with recording seams; the editor, or null when the program must end.
-    RunningEditor* Start();
+    // The start-up order; the window, active on screen as on a desktop, or null when the program ended.
+    Form1* Start();
 
     RecordingMessageBoxes Messages;
     RecordingProgramEnd End;
     std::unique_ptr<RunningEditor> Editor;
-
-private:
-    QTemporaryDir Dir;
 };
 
-// A weapons file with a header row and a few items of every kind the rules know.
-QStringList StandardWeapons();
+// A game folder of the standard items, one model and a saved class, the editor started on it.
+std::unique_ptr<EditorGame> StartedStandardGame();
 
-// Gestures on real controls.
-int GridRowOf(const Form1& window, const QString& itemName); // -1 when absent
-void DoubleClickGridRow(Form1& window, int row);
+// Gestures on real controls, as the system delivers them.
 void DoubleClickGridItem(Form1& window, const QString& itemName);
+void DoubleClickGridRow(Form1& window, int row);
 void DoubleClickListEntry(Form1& window, int index);
-void MoveSlider(QSlider* slider, int level); // by key presses, as a user does
+void MoveSlider(QSlider* slider, int level); // by key presses
 void PickComboEntry(QComboBox* box, const QString& text);
 QStringList ListEntries(const QListWidget* list);
