@@ -1,41 +1,14 @@
 #include "models/modeldiscovery.h"
 #include "models/modellibrary.h"
 #include "platform/codepage.h"
-#include "support/testmain.h"
 #include "support/testsupport.h"
-
-namespace {
-
-// A skinfolder.txt under C:\Game\main\models\people, read after a model whose file set the head,
-// body and legs folders C:\old\h, C:\old\b and C:\old\l; the folders it leaves, joined by "|".
-constexpr struct {
-    const char* Name;
-    const char* Text;
-    const char* Folders;
-} SkinFiles[] = {
-    {"blank separator", "head people/tall", "C:\\Game\\main\\models\\people\\tall|C:\\old\\b|C:\\old\\l"},
-    {"equals separator, no legs line", "head=people/tall\r\nbody people\\tall",
-     "C:\\Game\\main\\models\\people\\tall|C:\\Game\\main\\models\\people\\tall|C:\\old\\l"},
-    {"the word inside a line", "overhead lights", "C:\\Game\\main\\models\\ead lights|C:\\old\\b|C:\\old\\l"},
-    {"two words on one line", "bodylegs/shared",
-     "C:\\old\\h|C:\\Game\\main\\models\\egs\\shared|C:\\Game\\main\\models\\egs\\shared"},
-    {"trailing blanks kept", "legs people/tall  ",
-     "C:\\old\\h|C:\\old\\b|C:\\Game\\main\\models\\people\\tall  "},
-    {"capitals are other words", "Head x\r\nHEAD y\r\nBody z", "C:\\old\\h|C:\\old\\b|C:\\old\\l"},
-    {"the word alone names the parent",
-     "head\r\nbody=", "C:\\Game\\main\\models\\|C:\\Game\\main\\models\\|C:\\old\\l"},
-    {"later lines win, any line end", "head a\rhead b\nlegs c",
-     "C:\\Game\\main\\models\\b|C:\\old\\b|C:\\Game\\main\\models\\c"},
-};
-
-} // namespace
 
 // Player models and their skins: the rules over skinfolder.txt, image names and the Model Path setting,
 // then the models folder on a disk.
 class ModelsTest : public QObject {
     Q_OBJECT
 private slots:
-    void skinFolderFile_data() { AddRows(SkinFiles); }
+    void skinFolderFile_data() { AddTableRows("skin-folder-files.txt"); }
     void skinFolderFile();
     void skinIdsAndModelsFolder();
     void library_listsModelsAndTheSkinsTheirFilesName();
@@ -44,17 +17,12 @@ private slots:
 
 void ModelsTest::skinFolderFile()
 {
-    const auto& row = Row(SkinFiles);
-    const QString parent =
-        ModelsParentFolderOf(QStringLiteral("C:\\Game\\main\\models\\people"), PathStyle::Windows);
-    const SkinFolders previous{QStringLiteral("C:\\old\\h"), QStringLiteral("C:\\old\\b"),
-                               QStringLiteral("C:\\old\\l")};
-    const SkinFolders folders =
-        ReadSkinFolderFile(QString::fromLatin1(row.Text), parent, previous, PathStyle::Windows);
-    QCOMPARE(QStringList({folders.Head, folders.Body, folders.Legs}).join(u'|'),
-             QString::fromLatin1(row.Folders));
-    const SkinFolders posix = ReadSkinFolderFile(QString::fromLatin1(row.Text),
-                                                 QStringLiteral("/game/main/models/"), {}, PathStyle::Posix);
+    QFETCH(QStringList, row);
+    const QString parent = ModelsParentFolderOf(u"C:\\Game\\main\\models\\people"_s, PathStyle::Windows);
+    const SkinFolders previous{u"C:\\old\\h"_s, u"C:\\old\\b"_s, u"C:\\old\\l"_s};
+    const SkinFolders folders = ReadSkinFolderFile(row[1], parent, previous, PathStyle::Windows);
+    QCOMPARE(QStringList({folders.Head, folders.Body, folders.Legs}), row.mid(2));
+    const SkinFolders posix = ReadSkinFolderFile(row[1], u"/game/main/models/"_s, {}, PathStyle::Posix);
     QVERIFY(!posix.Head.contains(u'\\') && !posix.Body.contains(u'\\'));
 }
 
@@ -63,68 +31,59 @@ void ModelsTest::skinIdsAndModelsFolder()
     QCOMPARE(SkinIdsFromFileNames({"legs_r02.tga", "HEAD_00A.TGA", "head_001p1.tga", "body_002p2.tga",
                                    "head_001P1.tga", "head_1.tga", "head_.tga", "head", "head_0.1.tga"}),
              (QStringList{"r02", "00A", "001", "1", "", "", "0"}));
-    QCOMPARE(ReplaceCharacter(QStringLiteral("a/aA/"), QStringLiteral("/"), QStringLiteral("--")),
-             QStringLiteral("a--aA--"));
-    QCOMPARE(ReplaceCharacter(QStringLiteral("aA"), QStringLiteral("a"), QStringLiteral("b")),
-             QStringLiteral("bA"));
-    const ProgramLocation win{QStringLiteral("C:\\Games\\Mod\\Tool"), QStringLiteral("Rostermaker"),
-                              PathStyle::Windows};
-    const ProgramLocation posix{QStringLiteral("/games/mod/tool"), QStringLiteral("rostermaker"),
-                                PathStyle::Posix};
-    QCOMPARE(ResolveModelsFolder(QStringLiteral("..\\main\\models\\people"), win),
-             QStringLiteral("C:\\Games\\Mod\\main\\models\\people"));
-    QCOMPARE(ResolveModelsFolder(QStringLiteral("C:\\Game\\models"), win),
-             QStringLiteral("C:\\Game\\models"));
-    QCOMPARE(ResolveModelsFolder(QStringLiteral("0"), win), QStringLiteral("C:\\Games\\Mod\\Tool0"));
-    QCOMPARE(ResolveModelsFolder(QStringLiteral("..\\main\\models"), posix),
-             QStringLiteral("/games/mod/main/models"));
-    QCOMPARE(ResolveModelsFolder(QStringLiteral("D:\\Game\\models"), posix),
-             QStringLiteral("D:/Game/models"));
-    QCOMPARE(ModelsParentFolderOf(QStringLiteral("/games/mod/models"), PathStyle::Posix),
-             QStringLiteral("/games/mod/"));
+    QCOMPARE(ReplaceCharacter(u"a/aA/"_s, u"/"_s, u"--"_s), u"a--aA--"_s);
+    QCOMPARE(ReplaceCharacter(u"aA"_s, u"a"_s, u"b"_s), u"bA"_s);
+    const ProgramLocation win{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
+    const ProgramLocation posix{u"/games/mod/tool"_s, u"rostermaker"_s, PathStyle::Posix};
+    QCOMPARE(ResolveModelsFolder(u"..\\main\\models\\people"_s, win),
+             u"C:\\Games\\Mod\\main\\models\\people"_s);
+    QCOMPARE(ResolveModelsFolder(u"C:\\Game\\models"_s, win), u"C:\\Game\\models"_s);
+    QCOMPARE(ResolveModelsFolder(u"0"_s, win), u"C:\\Games\\Mod\\Tool0"_s);
+    QCOMPARE(ResolveModelsFolder(u"..\\main\\models"_s, posix), u"/games/mod/main/models"_s);
+    QCOMPARE(ResolveModelsFolder(u"D:\\Game\\models"_s, posix), u"D:/Game/models"_s);
+    QCOMPARE(ModelsParentFolderOf(u"/games/mod/models"_s, PathStyle::Posix), u"/games/mod/"_s);
 }
 
 void ModelsTest::library_listsModelsAndTheSkinsTheirFilesName()
 {
     GameFolder game;
     game.AddModel(
-        QStringLiteral("Ranger"), {"head people/Ranger", "body SKINS/shared", "legs=people/Ranger"},
+        u"Ranger"_s, {"head people/Ranger", "body SKINS/shared", "legs=people/Ranger"},
         {"head_002.tga", "HEAD_00A.TGA", "head_001.tga", "head_01.tga", "head_003.bmp", "legs_r01.tga"});
-    game.AddModel(QStringLiteral("amber"), {"head people/amber"});
+    game.AddModel(u"amber"_s, {"head people/amber"});
     for (const char* image : {"body_001.tga", "body_002.tga"})
-        game.AddFile(QStringLiteral("main/models/skins/shared/") + QString::fromLatin1(image));
+        game.AddFile(u"main/models/skins/shared/"_s + QString::fromLatin1(image));
     ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
     QCOMPARE(library.ModelNames(), (QStringList{"amber", "Ranger"}));
-    const SkinLists skins = library.DiscoverSkins(QStringLiteral("Ranger"));
+    const SkinLists skins = library.DiscoverSkins(u"Ranger"_s);
     QCOMPARE(skins.Head, (QStringList{"001", "002", "00A"}));
     QCOMPARE(skins.Body, (QStringList{"001", "002"})); // SKINS found as skins on case-sensitive disks
     QCOMPARE(skins.Legs, QStringList{"r01"});
-    QCOMPARE(library.DiscoverSkins(QStringLiteral("amber")).Head, QStringList()); // a folder without images
-    QCOMPARE(ModelLibrary(QStringLiteral("..\\nowhere"), game.Location()).ModelNames(), std::nullopt);
+    QCOMPARE(library.DiscoverSkins(u"amber"_s).Head, QStringList()); // a folder without images
+    QCOMPARE(ModelLibrary(u"..\\nowhere"_s, game.Location()).ModelNames(), std::nullopt);
     if (EncodeFileText(u"\u00E9") != "\xE9")
         QSKIP("the file code page (the system's on Windows) is not Windows-1252");
-    game.AddModel(QStringLiteral("Caf\u00E9"), {"head people/Caf\u00E9"},
-                  {"head_c01.tga"}); // the file in the code page
-    QCOMPARE(library.DiscoverSkins(QStringLiteral("Caf\u00E9")).Head, QStringList{"c01"});
+    game.AddModel(u"Caf\u00E9"_s, {"head people/Caf\u00E9"}, {"head_c01.tga"}); // the file in the code page
+    QCOMPARE(library.DiscoverSkins(u"Caf\u00E9"_s).Head, QStringList{"c01"});
 }
 
 void ModelsTest::library_modelWithoutSkinFile_hasNoSkins()
 {
     GameFolder game;
-    game.AddModel(QStringLiteral("Ranger"), {"head people/Ranger", "legs people/Ranger"},
+    game.AddModel(u"Ranger"_s, {"head people/Ranger", "legs people/Ranger"},
                   {"head_001.tga", "legs_002.tga"});
-    game.AddModel(QStringLiteral("Sapper"), {}, {"head_009.tga"});
-    game.AddModel(QStringLiteral("Urban"), {"head people/Urban"}, {"head_u01.tga", "legs_u09.tga"});
-    game.AddFile(QStringLiteral("main/models/people/skinfolder.txt"),
+    game.AddModel(u"Sapper"_s, {}, {"head_009.tga"});
+    game.AddModel(u"Urban"_s, {"head people/Urban"}, {"head_u01.tga", "legs_u09.tga"});
+    game.AddFile(u"main/models/people/skinfolder.txt"_s,
                  "legs people/Urban\r\n"); // the models folder's
     ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
-    library.DiscoverSkins(QStringLiteral("Ranger"));
-    const SkinLists sapper = library.DiscoverSkins(QStringLiteral("Sapper"));
+    library.DiscoverSkins(u"Ranger"_s);
+    const SkinLists sapper = library.DiscoverSkins(u"Sapper"_s);
     QCOMPARE(sapper.Head + sapper.Body + sapper.Legs, QStringList());
-    const SkinLists urban = library.DiscoverSkins(QStringLiteral("Urban")); // legs carried over from Ranger
+    const SkinLists urban = library.DiscoverSkins(u"Urban"_s); // legs carried over from Ranger
     QCOMPARE(urban.Head + urban.Legs, (QStringList{"u01", "002"}));
     QCOMPARE(library.DiscoverSkins(QString()).Legs, QStringList{"u09"});
 }
 
-ROSTERMAKER_REGISTER_TEST(ModelsTest)
+QTEST_GUILESS_MAIN(ModelsTest)
 #include "modelstest.moc"

@@ -1,107 +1,21 @@
 #include "rules/points.h"
 #include "rules/selection.h"
 #include "rules/weight.h"
-#include "support/testmain.h"
 #include "support/testsupport.h"
-
-namespace {
-
-// Entries are joined by "|"; the starting item comes first unless a row's entries start with "!".
-constexpr struct {
-    const char* Name;
-    const char* Levels; // the twelve levels in proficiency order, from the left
-    const char* Entries;
-    qint64 Available;
-} Points[] = {
-    {"new class", "", "", 30},
-    {"skill costs 1 3 6 10", "1020304", "", 10},
-    {"all twelve at 4", "444444444444", "", -90},
-    {"an item twice", "", "M4A1|M4A1", 20},
-    {"all items of a name", "", "Twin", 25},
-    {"letter case counts", "", "m4a1", 30},
-    {"blanks around do not", "", "  Pack |Pack", 28},
-    {"less than nothing refunds", "", "Refund", 32},
-    {"exactly spent", "44", "M4A1|M4A1", 0},
-    {"one point over", "441", "M4A1|M4A1", -1},
-};
-
-constexpr struct {
-    const char* Name;
-    const char* Entries;
-    int Strength;
-    const char* Weight;
-    LoadMode Mode;
-} Weights[] = {
-    {"starting weight", "", 0, "3.92", LoadMode::None},
-    {"units after the first add", "M4A1", 0, "8.82", LoadMode::None}, // 3.4 + 3 x 0.5
-    {"first item of a name only", "Twin|Twin", 0, "7.92", LoadMode::None},
-    {"strength leaves the weight", "Crate", 4, "25", LoadMode::None},
-    {"vest alone saves nothing", "Load Bearing Vest", 0, "5.42", LoadMode::FirstTwoWeapons},
-    {"vest halves four grenades of five",
-     "Load Bearing Vest|Frag Grenade|Frag Grenade|Frag Grenade|Frag Grenade|Frag Grenade", 0, "6.92",
-     LoadMode::FirstTwoWeapons},
-    {"vest halves the belts after the first", "M249 SAW|Load Bearing Vest", 0, "14.92",
-     LoadMode::FirstWeaponBelts},
-    {"only the first belt-fed gun", "M249 SAW|M249 SAW|Load Bearing Vest", 0, "26.42",
-     LoadMode::FirstWeaponBelts},
-    {"no vest, no mode", "Frag Grenade|M249 SAW", 0, "15.92", LoadMode::None},
-    {"grenades of any letter case",
-     "Load Bearing Vest|Thermite|Thermite|Frag Grenade|Frag Grenade|Frag Grenade", 0, "7.02",
-     LoadMode::FirstTwoWeapons},
-};
-
-constexpr struct {
-    const char* Name;
-    const char* Entries;
-    bool Ok;
-} Restrictions[] = {
-    {"limit 1 once", "Load Bearing Vest", true},
-    {"limit 1 twice", "Load Bearing Vest|Load Bearing Vest", false},
-    {"limit 2 three times", "Thermite|Thermite|Thermite", false},
-    {"no limit", "Frag Grenade|Frag Grenade|Frag Grenade|Frag Grenade", true},
-    {"negative limit forbids", "Banned Item", false},
-    {"negative limit of an item not named", "Crate", true},
-    {"each item of a name has its own limit", "Twin|Twin", false},
-    {"blanks around count together", "Pack| Pack", false},
-    {"letter case counts", "load bearing vest|Load Bearing Vest", true},
-    {"the first entry counts too", "!Load Bearing Vest|Load Bearing Vest", false},
-};
-
-constexpr struct {
-    const char* Name;
-    const char* Entries;
-    int Explosives;
-    int Medic;
-    const char* Refusal;
-    const char* ExplosivesName = "explosivesskill";
-} Skills[] = {
-    {"explosive without the skill", "C4 Charge", 0, 4, "explosives"},
-    {"explosive with it", "C4 Charge", 1, 0, ""},
-    {"the skill name in any case", "Claymore", 0, 0, "explosives"},
-    {"medkit without the skill", "Medkit", 4, 0, "medkit"},
-    {"medkit with it", "Medkit", 0, 2, ""},
-    {"the first entry decides", "Medkit|C4 Charge", 0, 0, "medkit"},
-    {"explosives before medic in one item", "Pack", 0, 0, "explosives"},
-    {"the starting item is not examined", "!C4 Charge", 0, 0, ""},
-    {"an empty skill name: any modes need it", "Medkit", 0, 1, "explosives", ""},
-    {"an empty skill name: empty modes need nothing", "Crate", 0, 0, "", ""},
-};
-
-} // namespace
 
 // The class rules over the standard items: the point budget, the weight with its load modes and the
 // movement it allows, item limits and the skills that explosives and medkits need.
 class RulesTest : public QObject {
     Q_OBJECT
 private slots:
-    void points_data() { AddRows(Points); }
+    void points_data() { AddTableRows("points.txt"); }
     void points();
-    void weight_data() { AddRows(Weights); }
+    void weight_data() { AddTableRows("weights.txt"); }
     void weight();
     void movementLadder();
-    void restrictions_data() { AddRows(Restrictions); }
+    void restrictions_data() { AddTableRows("restrictions.txt"); }
     void restrictions();
-    void skills_data() { AddRows(Skills); }
+    void skills_data() { AddTableRows("skills.txt"); }
     void skills();
     void removalAndSelection();
 };
@@ -114,40 +28,35 @@ const EquipmentCatalogue& Catalogue()
     return catalogue;
 }
 
-QStringList EntriesOf(const char* entries)
+// The entries of a table: joined by "/", after the starting item unless they start with "!".
+QStringList EntriesOf(const QString& entries)
 {
-    const QString text = QString::fromLatin1(entries);
-    if (text.startsWith(u'!'))
-        return text.sliced(1).split(u'|');
-    return QStringList{Base} + (text.isEmpty() ? QStringList() : text.split(u'|'));
-}
-
-SkillLevels LevelsOf(const char* digits)
-{
-    SkillLevels levels{};
-    for (std::size_t i = 0; digits[i]; ++i)
-        levels[i] = digits[i] - '0';
-    return levels;
+    if (entries.startsWith(u'!'))
+        return entries.sliced(1).split(u'/');
+    return QStringList{Base} + (entries.isEmpty() ? QStringList() : entries.split(u'/'));
 }
 
 } // namespace
 
 void RulesTest::points()
 {
-    const auto& row = Row(Points);
-    const qint64 available = AvailablePoints(30, LevelsOf(row.Levels), EntriesOf(row.Entries), Catalogue());
-    QCOMPARE(available, row.Available);
+    QFETCH(QStringList, row);
+    SkillLevels levels{};
+    for (qsizetype i = 0; i < row[1].size(); ++i)
+        levels[std::size_t(i)] = row[1][i].digitValue();
+    const qint64 available = AvailablePoints(30, levels, EntriesOf(row[2]), Catalogue());
+    QCOMPARE(available, row[3].toLongLong());
     QCOMPARE(IsOverspent(AvailablePointsText(available)), available < 0);
 }
 
 void RulesTest::weight()
 {
-    const auto& row = Row(Weights);
-    const WeightDisplay shown = RecalculatedWeight(FixedDecimal::FromTenThousandths(39200), row.Strength,
-                                                   EntriesOf(row.Entries), Catalogue(), u',');
-    QCOMPARE(shown.WeightText, QString::fromLatin1(row.Weight).replace(u'.', u',') + QStringLiteral(" kg"));
-    QCOMPARE(shown.AmmoText, LoadModeMessage(row.Mode));
-    QCOMPARE(shown.MovementText, MovementMessageFor(shown.Total - StrengthAllowance(row.Strength)));
+    QFETCH(QStringList, row);
+    const WeightDisplay shown =
+        RecalculatedWeight(FixedDecimal::FromTenThousandths(39200), 0, EntriesOf(row[1]), Catalogue(), u',');
+    QCOMPARE(shown.WeightText, QString(row[2]).replace(u'.', u',') + u" kg"_s);
+    QCOMPARE(shown.AmmoText, LoadModeMessage(LoadMode(row[3].toInt())));
+    QCOMPARE(shown.MovementText, MovementMessageFor(shown.Total));
 }
 
 void RulesTest::movementLadder()
@@ -166,45 +75,45 @@ void RulesTest::movementLadder()
         StrengthAllowance(0).TenThousandths(), StrengthAllowance(1).TenThousandths(),
         StrengthAllowance(4).TenThousandths(), StrengthAllowance(5).TenThousandths()};
     QCOMPARE(allowances, (QList<qint64>{0, 20000, 80000, 0}));
+    const WeightDisplay strong =
+        RecalculatedWeight(FixedDecimal::FromWhole(25), 4, {Base}, Catalogue(), u'.');
+    QCOMPARE(strong.WeightText + u' ' + strong.MovementText, u"25 kg "_s + messages[1]);
 }
 
 void RulesTest::restrictions()
 {
-    const auto& row = Row(Restrictions);
-    QCOMPARE(CheckItemRestrictions(EntriesOf(row.Entries), Catalogue()), row.Ok);
+    QFETCH(QStringList, row);
+    QCOMPARE(CheckItemRestrictions(EntriesOf(row[1]), Catalogue()), row[2] == u"yes");
 }
 
 void RulesTest::skills()
 {
-    const auto& row = Row(Skills);
+    QFETCH(QStringList, row);
     SkillLevels levels{};
-    levels[static_cast<std::size_t>(Proficiency::Explosives)] = row.Explosives;
-    levels[static_cast<std::size_t>(Proficiency::Medic)] = row.Medic;
-    const QString refusal =
-        SkillRequirementsRefusal(EntriesOf(row.Entries), Catalogue(), levels,
-                                 QString::fromLatin1(row.ExplosivesName), QStringLiteral("medicskill"))
-            .value_or(QString());
-    const QString expected = QString::fromLatin1(row.Refusal);
-    QCOMPARE(refusal, expected.isEmpty() ? QString()
-                      : expected == u"medkit"
-                          ? QStringLiteral("You must posess medical knowledge to use a medkit")
-                          : QStringLiteral("You must posess an explosives skill to handle explosives"));
+    levels[std::size_t(Proficiency::Explosives)] = row[2].toInt();
+    levels[std::size_t(Proficiency::Medic)] = row[3].toInt();
+    const QString explosivesName = row.size() < 6 ? u"explosivesskill"_s : QString();
+    const QStringList refusals = {"none", "explosives", "medkit"};
+    const QStringList messages = {QString(), "You must posess an explosives skill to handle explosives",
+                                  "You must posess medical knowledge to use a medkit"};
+    QCOMPARE(SkillRequirementsRefusal(EntriesOf(row[1]), Catalogue(), levels, explosivesName, u"medicskill"_s)
+                 .value_or(QString()),
+             messages[refusals.indexOf(row[4])]);
 }
 
 void RulesTest::removalAndSelection()
 {
     QVERIFY(!IsRemovable(Base.toUpper(), Base));
-    QVERIFY(IsRemovable(QStringLiteral("M4A1"), Base));
-    QVERIFY(RemovalClearsLoadMode(QStringLiteral("LOAD BEARING vest")));
-    QVERIFY(!RemovalClearsLoadMode(QStringLiteral("LBV")));
-    QCOMPARE(ItemToSelect(QStringLiteral("M4A1")), std::optional<QString>(QStringLiteral("M4A1")));
+    QVERIFY(IsRemovable(u"M4A1"_s, Base));
+    QVERIFY(RemovalClearsLoadMode(u"LOAD BEARING vest"_s));
+    QVERIFY(!RemovalClearsLoadMode(u"LBV"_s));
+    QCOMPARE(ItemToSelect(u"M4A1"_s), std::optional<QString>(u"M4A1"_s));
     QCOMPARE(ItemToSelect(QString()), std::nullopt);
-    QCOMPARE(ItemToSelect(QStringLiteral("Weapons and equipment")), std::nullopt);
-    QCOMPARE(ItemToSelect(QStringLiteral("weapons and equipment")),
-             std::optional<QString>(QStringLiteral("weapons and equipment")));
+    QCOMPARE(ItemToSelect(u"Weapons and equipment"_s), std::nullopt);
+    QCOMPARE(ItemToSelect(u"weapons and equipment"_s), std::optional<QString>(u"weapons and equipment"_s));
     QCOMPARE(SkillCost(5), qint16(0));
-    QCOMPARE(AvailablePointsText(-40000), QStringLiteral("-32768"));
+    QCOMPARE(AvailablePointsText(-40000), u"-32768"_s);
 }
 
-ROSTERMAKER_REGISTER_TEST(RulesTest)
+QTEST_GUILESS_MAIN(RulesTest)
 #include "rulestest.moc"

@@ -6,11 +6,38 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
-const QString WeaponsHeader =
-    QStringLiteral("InternalName,DisplayName,EquipmentType,CostPoints,Weight,AmmoWeightPerUnit,"
-                   "AmmoUnitsIncludedWithPointCost,"
-                   "NameOfAmmoUnit,ShotsPerAmmoUnit,NameOfShot,ItemRestriction,SpecialModes,");
+const QString WeaponsHeader = u"InternalName,DisplayName,EquipmentType,CostPoints,Weight,AmmoWeightPerUnit,"
+                              "AmmoUnitsIncludedWithPointCost,NameOfAmmoUnit,ShotsPerAmmoUnit,NameOfShot,"
+                              "ItemRestriction,SpecialModes,"_s;
+
+void AddTableRowsFrom(const QString& path)
+{
+    QTest::addColumn<QStringList>("row");
+    const QRegularExpression escape(u"\\\\(x[0-9A-F]{2}|u[0-9A-F]{4}|[rnt0s])"_s);
+    const QStringList lines = QString::fromUtf8(ReadTestFile(path)).split(u'\n', Qt::SkipEmptyParts);
+    for (const QString& line : lines) {
+        if (line.startsWith(u'#'))
+            continue;
+        QStringList fields;
+        for (const QString& raw : line.split(u'|')) {
+            QString field = raw.trimmed();
+            for (QRegularExpressionMatch m = escape.match(field); m.hasMatch();
+                 m = escape.match(field, m.capturedStart() + 1)) {
+                const QString code = m.captured(1);
+                const QChar c = code.size() > 1
+                                    ? QChar(code.sliced(1).toUShort(nullptr, 16))
+                                    : QStringView(u"\r\n\t\0 ", 5).at(QStringView(u"rnt0s").indexOf(code));
+                field.replace(m.capturedStart(), m.capturedLength(), c);
+            }
+            fields.append(field);
+        }
+        QTest::newRow(qPrintable(fields.first())) << fields;
+    }
+    if (lines.isEmpty())
+        qFatal("no table in %s", qPrintable(path));
+}
 
 QByteArray CrLfBytes(const QStringList& lines)
 {
@@ -36,7 +63,7 @@ QByteArray ReadTestFile(const QString& path)
 EquipmentCatalogue CatalogueOf(const QStringList& rows)
 {
     WeaponsFileContent content =
-        ReadWeaponsFile((QStringList{WeaponsHeader} + rows).join(u'\n'), QStringLiteral("InternalName"));
+        ReadWeaponsFile((QStringList{WeaponsHeader} + rows).join(u'\n'), u"InternalName"_s);
     if (content.Error)
         qFatal("bad test catalogue row %lld", static_cast<long long>(content.Error->LineNumber));
     return EquipmentCatalogue(std::move(content.Items));
@@ -45,27 +72,29 @@ EquipmentCatalogue CatalogueOf(const QStringList& rows)
 QStringList StandardItems()
 {
     return {
-        QStringLiteral("m4a1,M4A1,rifle,5,3.4,0.5,4,magazines,30,rounds,0,,"),
-        QStringLiteral("lbv,Load Bearing Vest,equipment,2,1.5,,,,,,1,,"),
-        QStringLiteral("frag,Frag Grenade,grenade,1,0.5,,,,,,0,,"),
-        QStringLiteral("thermite,Thermite,Grenade,2,0.6,,,,,,2,,"),
-        QStringLiteral("m249,M249 SAW,mg,7,7.5,2,3,Belts,100,rounds,0,,"),
-        QStringLiteral("c4,C4 Charge,explosive,4,1,,,,,,0,explosivesskill,"),
-        QStringLiteral("claymore,Claymore,explosive,3,1.5,,,,,,0,remote ExplosivesSkill,"),
-        QStringLiteral("medkit,Medkit,equipment,2,1,,,,,,0,heals medicskill,"),
-        QStringLiteral("tags,Dog Tags,equipment,0,0.1,,,,,,0,,"),
-        QStringLiteral("crate,Crate,equipment,1,21.08,,,,,,0,,"),
-        QStringLiteral("banned,Banned Item,equipment,1,1,,,,,,-1,,"),
-        QStringLiteral("twin_a,Twin,equipment,2,2,,,,,,3,,"),
-        QStringLiteral("twin_b,Twin,equipment,3,5,,,,,,1,,"),
-        QStringLiteral("pack,  Pack ,equipment,1,1,,,,,,1,medicskill explosivesskill,"),
-        QStringLiteral("refund,Refund,equipment,-2,0,,,,,,0,,"),
+        u"m4a1,M4A1,rifle,5,3.4,0.5,4,magazines,30,rounds,0,,"_s,
+        u"lbv,Load Bearing Vest,equipment,2,1.5,,,,,,1,,"_s,
+        u"frag,Frag Grenade,grenade,1,0.5,,,,,,0,,"_s,
+        u"thermite,Thermite,Grenade,2,0.6,,,,,,2,,"_s,
+        u"dummy,Dummy,grenade,1,0,,,,,,0,,"_s,
+        u"smoke,Smoke,grenade,1,0.4,,,,,,0,,"_s,
+        u"m249,M249 SAW,mg,7,7.5,2,3,Belts,100,rounds,0,,"_s,
+        u"c4,C4 Charge,explosive,4,1,,,,,,0,explosivesskill,"_s,
+        u"claymore,Claymore,explosive,3,1.5,,,,,,0,remote ExplosivesSkill,"_s,
+        u"medkit,Medkit,equipment,2,1,,,,,,0,heals medicskill,"_s,
+        u"tags,Dog Tags,equipment,0,0.1,,,,,,0,,"_s,
+        u"crate,Crate,equipment,1,21.08,,,,,,0,,"_s,
+        u"banned,Banned Item,equipment,1,1,,,,,,-1,,"_s,
+        u"twin_a,Twin,equipment,2,2,,,,,,3,,"_s,
+        u"twin_b,Twin,equipment,3,5,,,,,,1,,"_s,
+        u"pack,  Pack ,equipment,1,1,,,,,,1,medicskill explosivesskill,"_s,
+        u"refund,Refund,equipment,-2,0,,,,,,0,,"_s,
     };
 }
 
 GameFolder::GameFolder()
 {
-    QDir(Dir.path()).mkpath(QStringLiteral("tool/characters"));
+    QDir(Dir.path()).mkpath(u"tool/characters"_s);
 }
 
 QString GameFolder::Path(const QString& relative) const
@@ -75,30 +104,30 @@ QString GameFolder::Path(const QString& relative) const
 
 ProgramLocation GameFolder::Location() const
 {
-    return {Path(QStringLiteral("tool")), QStringLiteral("rostermaker"), NativePathStyle()};
+    return {Path(u"tool"_s), u"rostermaker"_s, NativePathStyle()};
 }
 
 void GameFolder::WriteSettings(const QStringList& lines)
 {
-    AddFile(QStringLiteral("tool/rostermaker.ini"), CrLfBytes(lines));
+    AddFile(u"tool/rostermaker.ini"_s, CrLfBytes(lines));
 }
 
 void GameFolder::WriteWeapons(const QStringList& rows)
 {
-    AddFile(QStringLiteral("weapons.csv"), CrLfBytes(QStringList{WeaponsHeader} + rows));
+    AddFile(u"weapons.csv"_s, CrLfBytes(QStringList{WeaponsHeader} + rows));
 }
 
 void GameFolder::WriteClass(const QString& fileName, const QStringList& lines)
 {
-    AddFile(QStringLiteral("tool/characters/") + fileName, CrLfBytes(lines));
+    AddFile(u"tool/characters/"_s + fileName, CrLfBytes(lines));
 }
 
 void GameFolder::AddModel(const QString& name, const QStringList& skinFolderLines, const QStringList& images)
 {
-    const QString folder = QStringLiteral("main/models/people/") + name;
+    const QString folder = u"main/models/people/"_s + name;
     QDir(Dir.path()).mkpath(folder);
     if (!skinFolderLines.isEmpty())
-        AddFile(folder + QStringLiteral("/skinfolder.txt"), CrLfBytes(skinFolderLines));
+        AddFile(folder + u"/skinfolder.txt"_s, CrLfBytes(skinFolderLines));
     for (const QString& image : images)
         AddFile(folder + u'/' + image);
 }

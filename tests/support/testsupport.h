@@ -11,20 +11,15 @@
 
 // Helpers shared by the test suites.
 
-// Tables of examples are arrays of rows whose first member is the row's name (const char* Name): a test's
-// _data function calls AddRows(Table), the test itself takes its row with Row(Table).
-template <typename T, std::size_t N> void AddRows(const T (&table)[N])
-{
-    QTest::addColumn<int>("row");
-    for (std::size_t i = 0; i < N; ++i)
-        QTest::newRow(table[i].Name) << static_cast<int>(i);
-}
+using namespace Qt::StringLiterals;
 
-template <typename T, std::size_t N> const T& Row(const T (&table)[N])
-{
-    QFETCH(int, row);
-    return table[row];
-}
+// Tables of examples lie in the test's data folder, one row per line: fields separated by "|", blanks around
+// a field dropped, the first field naming the row; lines starting with "#" are comments. In a field,
+// \r \n \t \0 \s (a blank), \xHH and \uHHHH (hexadecimal in capitals) stand for the characters they name;
+// any other backslash is itself. A test's _data function calls AddTableRows("file.txt"); the test takes its
+// row's fields with QFETCH(QStringList, row).
+void AddTableRowsFrom(const QString& path);
+#define AddTableRows(fileName) AddTableRowsFrom(QStringLiteral(ROSTERMAKER_TEST_DATA "/" fileName))
 
 // Lines joined with CR LF after each one, in the file code page: a file as the editor writes it.
 QByteArray CrLfBytes(const QStringList& lines);

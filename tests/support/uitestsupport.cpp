@@ -1,11 +1,15 @@
 #include "support/uitestsupport.h"
 
 #include <QAbstractItemView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
 #include <QTableView>
 #include <QTest>
 
 Form1* EditorGame::Start()
 {
+    QLocale::setDefault(QLocale::c()); // weights with "." unless a test says otherwise
     Editor = Main(Location(), Messages, End);
     if (!Editor)
         return nullptr;
@@ -21,44 +25,61 @@ std::unique_ptr<EditorGame> StartedStandardGame()
     auto game = std::make_unique<EditorGame>();
     game->WriteSettings({"[Application]", ModelsSetting});
     game->WriteWeapons(StandardItems());
-    game->AddModel(QStringLiteral("trooper"),
-                   {"head people/trooper", "body people/trooper", "legs people/trooper"},
+    game->AddModel(u"trooper"_s, {"head people/trooper", "body people/trooper", "legs people/trooper"},
                    {"head_001.tga", "head_002.tga", "body_002.tga", "legs_003.tga"});
-    game->WriteClass(QStringLiteral("Grenadier.cfg"),
-                     {"set class \"Grenadier\"", "set callsign \"Thunder\"",
-                      "set skin \"trooper/h01 b01 l01\"", "set proficiency8 explosives1",
-                      "set proficiency12 strength2", "set equipment1 lbv", "set equipment2 frag",
-                      "set equipment3 c4"});
+    game->WriteClass(u"Grenadier.cfg"_s, {"set class \"Grenadier\"", "set callsign \"Thunder\"",
+                                          "set skin \"trooper/h01 b01 l01\"", "set proficiency8 explosives1",
+                                          "set proficiency12 strength2", "set equipment1 lbv",
+                                          "set equipment2 frag", "set equipment3 c4"});
     if (!game->Start())
         qWarning("the editor did not start");
     return game;
 }
 
+QString Identity(const Form1& window)
+{
+    return u"%1, %2, %3/%4 %5 %6"_s.arg(window.ClassName->currentText(), window.Callsign->text(),
+                                        window.ModelName->currentText(), window.HeadSkin->currentText(),
+                                        window.BodySkin->currentText(), window.LegsSkin->currentText());
+}
+
+QString Displays(const Form1& window)
+{
+    return QStringList{window.PointsAvailable->text(), window.WeightConsumed->text(),
+                       window.MovementMessage->text(), window.AmmoMessage->text().section(u'\r', 0, 0),
+                       ListEntries(window.List1).mid(1).join(u',')}
+        .join(u" | "_s);
+}
+
+// A click (twice: a double-click) on the item of the view, as the system delivers them: a double-click
+// comes after a click.
+void ClickItem(QAbstractItemView* view, const QModelIndex& index, bool twice)
+{
+    view->scrollTo(index);
+    const QPoint centre = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    if (twice)
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+}
+
 void DoubleClickGridRow(Form1& window, int row)
 {
-    QTableView* grid = window.MSHFlexGrid1;
-    const QModelIndex cell = grid->model()->index(row, 1); // any cell of the row gives the row's name
-    grid->scrollTo(cell);
-    const QPoint centre = grid->visualRect(cell).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre); // QTest sends the double-click alone
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+    ClickItem(window.MSHFlexGrid1, window.MSHFlexGrid1->model()->index(row, 1),
+              true); // any cell gives the row
 }
 
 void DoubleClickGridItem(Form1& window, const QString& itemName)
 {
-    const QModelIndexList found = window.MSHFlexGrid1->model()->match(
-        window.MSHFlexGrid1->model()->index(0, 0), Qt::DisplayRole, itemName, 1, Qt::MatchExactly);
+    const QAbstractItemModel* grid = window.MSHFlexGrid1->model();
+    const QModelIndexList found =
+        grid->match(grid->index(0, 0), Qt::DisplayRole, itemName, 1, Qt::MatchExactly);
     QVERIFY2(!found.isEmpty(), qPrintable(itemName));
     DoubleClickGridRow(window, found.first().row());
 }
 
 void DoubleClickListEntry(Form1& window, int index)
 {
-    QListWidget* list = window.List1;
-    list->scrollToItem(list->item(index));
-    const QPoint centre = list->visualItemRect(list->item(index)).center();
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+    ClickItem(window.List1, window.List1->model()->index(index, 0), true);
 }
 
 void MoveSlider(QSlider* slider, int level)
@@ -73,10 +94,7 @@ void PickComboEntry(QComboBox* box, const QString& text)
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     QVERIFY2(index >= 0, qPrintable(text));
     box->showPopup();
-    QAbstractItemView* view = box->view();
-    view->scrollTo(view->model()->index(index, 0));
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
-                      view->visualRect(view->model()->index(index, 0)).center());
+    ClickItem(box->view(), box->view()->model()->index(index, 0), false);
 }
 
 QStringList ListEntries(const QListWidget* list)

@@ -1,9 +1,7 @@
-#include "support/testmain.h"
 #include "support/uitestsupport.h"
 #include "ui/sortedcombobox.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
 
@@ -17,33 +15,17 @@ private slots:
     void oddFile();
 };
 
-namespace {
-
-QByteArray Junk(int size)
-{
-    QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator random(20261206);
-    for (char& byte : bytes)
-        byte = char(random.bounded(256));
-    return bytes;
-}
-
-} // namespace
-
 void FaultsTest::charactersFolderRemovedWhileRunning_saveIsReported()
 {
     std::unique_ptr<EditorGame> game = StartedStandardGame();
     Form1& window = *game->Editor->Window;
-    window.ClassName->setEditText(QStringLiteral("Ranger"));
-    DoubleClickGridItem(window, QStringLiteral("M4A1"));
-    QVERIFY(QDir(game->Path(QStringLiteral("tool/characters"))).removeRecursively());
+    window.ClassName->setEditText(u"Ranger"_s);
+    QVERIFY(QDir(game->Path(u"tool/characters"_s)).removeRecursively());
     QTest::mouseClick(window.Command1, Qt::LeftButton);
     QCOMPARE(game->Messages.Shown.size(), 1);
-    QVERIFY(
-        game->Messages.Shown.first().startsWith(QStringLiteral("Unable to save the class file ") +
-                                                game->Path(QStringLiteral("tool/characters/Ranger.cfg"))));
+    QVERIFY(game->Messages.Shown.first().startsWith(u"Unable to save the class file "_s +
+                                                    game->Path(u"tool/characters/Ranger.cfg"_s)));
     QCOMPARE(ComboEntries(window.ClassName), (QStringList{"<New Class>", "Grenadier"}));
-    QCOMPARE(window.List1->count(), 2);
 }
 
 void FaultsTest::oddFile_data()
@@ -51,16 +33,20 @@ void FaultsTest::oddFile_data()
     QTest::addColumn<QString>("file");       // which file is odd
     QTest::addColumn<QByteArray>("content"); // a null array stands for a folder in the file's place
     QTest::addColumn<int>("messages");
+    QByteArray junk(65536, Qt::Uninitialized);
+    QRandomGenerator random(20261206);
+    for (char& byte : junk)
+        byte = char(random.bounded(256));
     const QByteArray hugeLine(10 * 1024 * 1024, 'x');
     for (const char* file :
          {"weapons.csv", "tool/characters/Odd.cfg", "main/models/people/odd/skinfolder.txt"}) {
         const bool weapons = QByteArrayView(file) == "weapons.csv";
-        const bool classFile = QByteArrayView(file).endsWith(".cfg");
-        QTest::addRow("%s: folder", file) << file << QByteArray() << (weapons || classFile ? 1 : 0);
+        QTest::addRow("%s: folder", file)
+            << file << QByteArray() << (QByteArrayView(file).endsWith("txt") ? 0 : 1);
         QTest::addRow("%s: empty", file) << file << QByteArray("") << 0;
         // Junk under a header has a bad number somewhere; a 10 MB line is one name or one field.
         QTest::addRow("%s: junk", file)
-            << file << (weapons ? "InternalName,CostPoints,\r\n" : "") + Junk(65536) << (weapons ? 1 : 0);
+            << file << (weapons ? "InternalName,CostPoints,\r\n" : "") + junk << (weapons ? 1 : 0);
         QTest::addRow("%s: one 10 MB line", file)
             << file
             << (weapons ? "InternalName,DisplayName,\r\nx," + hugeLine + ","
@@ -80,28 +66,20 @@ void FaultsTest::oddFile()
     game.WriteSettings({"[Application]", ModelsSetting});
     if (file != u"weapons.csv")
         game.WriteWeapons(StandardItems());
-    game.AddModel(QStringLiteral("odd"), {}, {"head_001.tga"});
-    if (content.isNull())
-        game.AddFile(file + QStringLiteral("/x"));
-    else
-        game.AddFile(file, content);
+    game.AddModel(u"odd"_s, {}, {"head_001.tga"});
+    game.AddFile(content.isNull() ? file + u"/x"_s : file, content.isNull() ? QByteArray("x") : content);
     Form1* window = game.Start();
-    if (file == u"weapons.csv") {
-        QCOMPARE(game.Messages.Shown.size(), messages);
-        QCOMPARE(window != nullptr, messages == 0);
-        return;
+    if (window && file.endsWith(u".cfg")) {
+        QCOMPARE(game.Messages.Shown, QStringList());
+        AddSortedItem(window->ClassName, u"Odd"_s);
+        PickComboEntry(window->ClassName, u"Odd"_s);
+        QCOMPARE(Displays(*window), u"30 | 3.92 kg | Can move without restrictions. |  | "_s);
     }
-    QVERIFY(window);
-    QCOMPARE(window->HeadSkin->count(), 0);
-    QCOMPARE(game.Messages.Shown, QStringList());
-    if (!file.endsWith(u".cfg"))
-        return;
-    AddSortedItem(window->ClassName, QStringLiteral("Odd"));
-    PickComboEntry(window->ClassName, QStringLiteral("Odd"));
     QCOMPARE(game.Messages.Shown.size(), messages);
-    QCOMPARE(ListEntries(window->List1).first(), Base);
-    QCOMPARE(window->PointsAvailable->text(), QStringLiteral("30"));
+    QCOMPARE(window == nullptr, file == u"weapons.csv" && messages == 1);
+    if (window)
+        QCOMPARE(window->HeadSkin->count(), 0);
 }
 
-ROSTERMAKER_REGISTER_TEST(FaultsTest)
+QTEST_MAIN(FaultsTest)
 #include "faultstest.moc"

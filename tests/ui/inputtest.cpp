@@ -1,4 +1,3 @@
-#include "support/testmain.h"
 #include "support/uitestsupport.h"
 
 #include <QAccessible>
@@ -48,11 +47,11 @@ void InputTest::init()
     Game->WriteSettings({"[Application]", ModelsSetting});
     QStringList items = StandardItems();
     for (int i = 1; i <= 40; ++i)
-        items.append(QStringLiteral("spare%1,Spare %1,equipment,1,1,,,,,,0,,").arg(i));
+        items.append(u"spare%1,Spare %1,equipment,1,1,,,,,,0,,"_s.arg(i));
     Game->WriteWeapons(items);
-    Game->AddModel(QStringLiteral("amber"), {"head people/amber"}, {"head_001.tga"});
-    Game->AddModel(QStringLiteral("birch"), {"head people/birch"}, {"head_002.tga"});
-    Game->WriteClass(QStringLiteral("Medic.cfg"), {"set class \"Medic\"", "set proficiency9 medic4"});
+    Game->AddModel(u"amber"_s, {"head people/amber"}, {"head_001.tga"});
+    Game->AddModel(u"birch"_s, {"head people/birch"}, {"head_002.tga"});
+    Game->WriteClass(u"Medic.cfg"_s, {"set class \"Medic\"", "set proficiency9 medic4"});
     Window = Game->Start();
     QVERIFY(Window);
 }
@@ -68,45 +67,40 @@ void InputTest::wheel_changesOnlyFocusedSlidersAndScrollsLists()
         }
     }
     Wheel(pistol, 1);
-    const QStringList texts = {Window->ClassName->currentText(), Window->ModelName->currentText(),
-                               Window->HeadSkin->currentText(), QString::number(pistol->value())};
-    QCOMPARE(texts, (QStringList{"<New Class>", "amber", "001", "0"}));
+    QCOMPARE(Identity(*Window) + u' ' + QString::number(pistol->value()), u"<New Class>, , amber/001   0"_s);
     pistol->setFocus();
     Wheel(pistol, 1);
-    QCOMPARE(Window->PointsAvailable->text(), QStringLiteral("29"));
+    QCOMPARE(Window->PointsAvailable->text(), u"29"_s);
 
     Wheel(Window->MSHFlexGrid1->viewport(), -3);
     QVERIFY(Window->MSHFlexGrid1->verticalScrollBar()->value() > 0);
     Window->ClassName->showPopup();
     Wheel(Window->ClassName->view()->viewport(), -1);
     QVERIFY(Window->ClassName->view()->isVisible());
-    QCOMPARE(Window->ClassName->currentText(), QStringLiteral("<New Class>"));
+    QCOMPARE(Window->ClassName->currentText(), u"<New Class>"_s);
 }
 
 void InputTest::keysInClosedLists_pickNothing_altTypesNothing()
 {
     QCOMPARE(QApplication::focusWidget(), Window->ClassName); // its text selected: typing replaces it
-    QCOMPARE(Window->ClassName->lineEdit()->selectedText(), QStringLiteral("<New Class>"));
-    QTest::keyClicks(Window->ClassName, QStringLiteral("Medic"));
+    QTest::keyClicks(Window->ClassName, u"Medic"_s);
     QTest::keyClick(Window->ClassName, Qt::Key_Return);
     QTest::keyClick(Window->ClassName, Qt::Key_B, Qt::AltModifier);
-    QCOMPARE(Window->ClassName->currentText(), QStringLiteral("Medic"));
-    QCOMPARE(Window->Slider(Proficiency::Medic)->value(), 0);
-    QTest::keyClick(Window->ClassName, Qt::Key_Down); // opens the list rather than picking from it
+    QTest::keyClick(Window->ClassName, Qt::Key_Down); // opens the list, and leaving the text picks nothing
     QAbstractItemView* list = Window->ClassName->view();
     QVERIFY(list->isVisible());
-    QCOMPARE(Window->Slider(Proficiency::Medic)->value(), 0);
+    QCOMPARE(Window->ClassName->currentText() + Window->PointsAvailable->text(), u"Medic30"_s);
     list->setCurrentIndex(list->model()->index(1, 0));
     QTest::keyClick(list, Qt::Key_Return); // a pick from the open list loads
-    QCOMPARE(Window->Slider(Proficiency::Medic)->value(), 4);
+    QCOMPARE(Window->PointsAvailable->text(), u"20"_s);
 
-    Window->Callsign->setFocus(Qt::BacktabFocusReason);
-    QTest::keyClicks(Window->Callsign, QStringLiteral("Sniper"));
+    Window->Callsign->setFocus();
+    QTest::keyClicks(Window->Callsign, u"Sniper"_s);
     QTest::keyClick(Window->Callsign, Qt::Key_S, Qt::AltModifier | Qt::ShiftModifier);
     QTest::keyClick(Window->Callsign, Qt::Key_X, Qt::AltModifier);
-    QCOMPARE(Window->Callsign->text(), QStringLiteral("Sniper"));
+    QCOMPARE(Window->Callsign->text(), u"Sniper"_s);
     QTest::keyClick(Window->Callsign, Qt::Key_Backtab, Qt::ShiftModifier);
-    QCOMPARE(Window->ClassName->lineEdit()->selectedText(), QStringLiteral("Medic"));
+    QCOMPARE(Window->ClassName->lineEdit()->selectedText(), u"Medic"_s);
     QCOMPARE(Game->Messages.Shown, QStringList());
 }
 
@@ -115,77 +109,65 @@ void InputTest::keyboardAlone_addsAndRemovesItems()
     QTableView* grid = Window->MSHFlexGrid1;
     grid->setFocus(Qt::TabFocusReason);
     QCOMPARE(grid->selectionModel()->selectedRows().size(), 1); // the current row shows at once
-    QTest::keyClick(grid, Qt::Key_Return);                      // the heading adds nothing
-    QTest::keyClick(grid, Qt::Key_Down);
-    QTest::keyClick(grid, Qt::Key_Return);
-    QTest::keyClick(grid, Qt::Key_End);
-    QTest::keyClick(grid, Qt::Key_Enter, Qt::KeypadModifier);
-    QCOMPARE(ListEntries(Window->List1).mid(1), (QStringList{"M4A1", "Spare 40"}));
-    QCOMPARE(Window->PointsAvailable->text(), QStringLiteral("24"));
+    for (Qt::Key key : {Qt::Key_Return, Qt::Key_Down, Qt::Key_Return, Qt::Key_End, Qt::Key_Enter})
+        QTest::keyClick(grid, key); // the heading adds nothing
+    QCOMPARE(Displays(*Window), u"24 | 9.82 kg | Can move without restrictions. |  | M4A1,Spare 40"_s);
     QCOMPARE(grid->selectionModel()->selectedRows().constFirst().row(), grid->model()->rowCount() - 1);
     QTest::keyClick(grid, Qt::Key_Home);
     QCOMPARE(grid->currentIndex().row(), 0);
     QTest::keyClick(grid, Qt::Key_PageDown);
     QVERIFY(grid->currentIndex().row() > 1);
 
-    QListWidget* list = Window->List1;
-    list->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(list, Qt::Key_Home);
-    QTest::keyClick(list, Qt::Key_Delete); // the starting item stays
-    QTest::keyClick(list, Qt::Key_Down);
-    QTest::keyClick(list, Qt::Key_Delete);
-    QCOMPARE(ListEntries(list).mid(1), QStringList{"Spare 40"});
-    QCOMPARE(Window->PointsAvailable->text(), QStringLiteral("29"));
+    Window->List1->setFocus(Qt::TabFocusReason);
+    for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Delete})
+        QTest::keyClick(Window->List1, key); // the starting item stays
+    QCOMPARE(Displays(*Window), u"29 | 4.92 kg | Can move without restrictions. |  | Spare 40"_s);
 }
 
 void InputTest::commands_workInOpenListsAndOnOtherLayouts()
 {
     Window->ModelName->showPopup();
     QTest::keyClick(Window->ModelName->view(), Qt::Key_Escape); // closes the list only
-    QVERIFY(!Window->ModelName->view()->isVisible());
-    QCOMPARE(Game->End.Ends, 0);
+    QVERIFY(!Window->ModelName->view()->isVisible() && Game->End.Ends == 0);
     Window->ClassName->showPopup();
-    QTest::keyClick(Window->ClassName->view(), Qt::Key_S, Qt::AltModifier);
+    QTest::keyClick(Window->ClassName->view(), Qt::Key_S, Qt::AltModifier); // "<New Class>": the name check
     QVERIFY(!Window->ClassName->view()->isVisible());
-    QCOMPARE(Game->Messages.Shown.size(), 1); // "<New Class>" fails the name check
-    QVERIFY(Game->Messages.Shown.constFirst().startsWith(QStringLiteral("As the Character name")));
+    QVERIFY(Game->Messages.Shown.value(0).startsWith(u"As the Character name"_s));
 
     // Alt and the key that bears A and Ф on a Russian layout: Windows reports the virtual key A, X11 the key
-    // code 38; then the key of C and С.
+    // code 38; then the key of C and С. Neither types its letter.
     MoveSlider(Window->Slider(Proficiency::Medic), 2);
-    QKeyEvent russianA(QEvent::KeyPress, 0x0424, Qt::AltModifier, 38, 'A', 0, QStringLiteral("\u0444"));
+    QKeyEvent russianA(QEvent::KeyPress, 0x0424, Qt::AltModifier, 38, 'A', 0, u"\u0444"_s);
     QApplication::sendEvent(Window->Slider(Proficiency::Medic), &russianA);
     QCOMPARE(Window->Slider(Proficiency::Medic)->value(), 0);
-    QKeyEvent russianC(QEvent::KeyPress, 0x0421, Qt::AltModifier, 54, 'C', 0, QStringLiteral("\u0441"));
+    QKeyEvent russianC(QEvent::KeyPress, 0x0421, Qt::AltModifier, 54, 'C', 0, u"\u0441"_s);
     QApplication::sendEvent(Window->Callsign, &russianC);
     QCOMPARE(Game->End.Ends, 1);
-    QCOMPARE(Window->Callsign->text(), QStringLiteral("player")); // the letter is not typed
+    QCOMPARE(Window->Callsign->text(), u"player"_s);
 }
 
 void InputTest::valueLabels_readWithTheirCaptions()
 {
     // Qt announces each change of an accessible name; offscreen, no screen reader listens.
-    const auto readName = [](QLabel* label) {
-        return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+    const auto read = [](QLabel* label, QAccessible::Text text) {
+        return QAccessible::queryAccessibleInterface(label)->text(text);
     };
-    QCOMPARE(readName(Window->PointsAvailable), QStringLiteral("Points Available: 30"));
-    DoubleClickGridItem(*Window, QStringLiteral("Crate"));
-    const std::pair<QLabel*, QString> values[] = {
-        {Window->PointsAvailable, "Points Available: 29"},
-        {Window->WeightConsumed, "Weight Consumed: 25 kg"},
-        {Window->MovementMessage, "Movement: Slow run, small jumps."},
-        {Window->AmmoMessage, "Special:"}};
-    for (const auto& [label, name] : values) {
-        QCOMPARE(readName(label), name);
-        QCOMPARE(QAccessible::queryAccessibleInterface(label)->text(QAccessible::Description),
-                 label->toolTip());
+    QCOMPARE(read(Window->PointsAvailable, QAccessible::Name), u"Points Available: 30"_s);
+    DoubleClickGridItem(*Window, u"Crate"_s);
+    DoubleClickGridItem(*Window, u"Load Bearing Vest"_s);
+    QStringList names;
+    for (QLabel* label :
+         {Window->PointsAvailable, Window->WeightConsumed, Window->MovementMessage, Window->AmmoMessage}) {
+        names.append(read(label, QAccessible::Name));
+        QCOMPARE(read(label, QAccessible::Description), label->toolTip());
         QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop); // as the captions beside them
     }
-    DoubleClickGridItem(*Window, QStringLiteral("Load Bearing Vest"));
-    QCOMPARE(readName(Window->AmmoMessage),
-             QStringLiteral("Special: Ammo for first two weapons is being doubled and weight "
-                            "halved First four grenades weight halved."));
+    QCOMPARE(
+        names,
+        (QStringList{"Points Available: 27", "Weight Consumed: 26.5 kg", "Movement: Slow run, small jumps.",
+                     "Special: Ammo for first two weapons is being doubled and weight halved First four "
+                     "grenades weight halved."}));
 }
 
-ROSTERMAKER_REGISTER_TEST(InputTest)
+QTEST_MAIN(InputTest)
 #include "inputtest.moc"

@@ -1,0 +1,289 @@
+#include "platform/codepage.h"
+#include "platform/executable.h"
+#include "platform/files.h"
+#include "platform/fixeddecimal.h"
+#include "platform/inifile.h"
+#include "platform/keys.h"
+#include "platform/listing.h"
+#include "platform/numbers.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "platform/textlines.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <bit>
+#include <cmath>
+#include <limits>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+// What the original platform gave, as the editor's own stand-ins give it: numbers from text, settings
+// files, paths, listings and files, text at the file boundary, keys and the executable's name.
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void numericValue_data() { AddTableRows("numeric-values.txt"); }
+    void numericValue();
+    void parseDecimal_data() { AddTableRows("decimals.txt"); }
+    void parseDecimal();
+    void parseDecimal_equalsTheGeneralConversionToTheBit();
+    void fixedDecimal_data() { AddTableRows("fixed-decimals.txt"); }
+    void fixedDecimal();
+    void roundingNarrowingAndSaturation();
+    void iniValue_data() { AddTableRows("ini-files.txt"); }
+    void iniValue();
+    void resolveRelativePath_data() { AddTableRows("paths.txt"); }
+    void resolveRelativePath();
+    void pathsAndFiles();
+    void wildcard_data() { AddTableRows("wildcards.txt"); }
+    void wildcard();
+    void listings_ordinaryFilesAndFoldersInOrder();
+    void replaceFile_replacesInOneStepOrKeepsTheOldFile();
+    void linesCodePageAndBlanks();
+    void virtualKeyCode_data() { AddTableRows("virtual-keys.txt"); }
+    void virtualKeyCode();
+};
+
+namespace {
+
+bool IsWindows1252()
+{
+    return DecodeFileText("\x80\xA0") == u"\u20AC\u00A0"; // the file code page, the system's on Windows
+}
+
+// Adds a hidden file, or a hidden folder (a name ending with "/"), to the folder within dir, hidden as the
+// system hides them: by a leading dot on Unix, by the hidden attribute on Windows.
+void AddHidden(GameFolder& dir, const QString& folder, const QString& name)
+{
+    const QString path = folder + (NativePathStyle() == PathStyle::Windows ? u""_s : u"."_s) + name;
+    dir.AddFile(path.endsWith(u'/') ? path + u'x' : path);
+#ifdef Q_OS_WIN
+    const QString native = dir.Path(path.endsWith(u'/') ? path.chopped(1) : path);
+    SetFileAttributesW(reinterpret_cast<const wchar_t*>(native.utf16()), FILE_ATTRIBUTE_HIDDEN);
+#endif
+}
+
+} // namespace
+
+void PlatformTest::numericValue()
+{
+    QFETCH(QStringList, row);
+    QCOMPARE(NumericValue(row[1]), row[2].toDouble());
+}
+
+void PlatformTest::parseDecimal()
+{
+    QFETCH(QStringList, row);
+    QCOMPARE(ParseDecimal(row[1]),
+             row[2] == u"refused" ? std::nullopt : std::optional<double>(row[2].toDouble()));
+}
+
+// Short numbers are read by plain arithmetic instead of QString::toDouble; the value must be the same
+// double, sign of zero included, also where the short way ends (2^53, 22 digits after the point).
+void PlatformTest::parseDecimal_equalsTheGeneralConversionToTheBit()
+{
+    QStringList texts =
+        u"0.1 -0 -.0 0. 9007199254740993 -9007199254740993 0.9007199254740993 "
+        "0.0000000000000000000001 0.00000000000000000000001 123456789012345678901234.5"_s.split(u' ');
+    quint64 state = 12345; // a fixed sequence of numbers of 1 to 18 digits with the point anywhere
+    for (int i = 0; i < 2000; ++i) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        QString digits = QString::number(state >> 11).left(1 + int(state % 18));
+        digits.insert(int((state >> 7) % quint64(digits.size() + 1)), u'.');
+        texts.append((state & 1) ? u'-' + digits : digits);
+    }
+    for (const QString& text : texts) {
+        const double general = (text.endsWith(u'.') ? text.chopped(1) : text).toDouble();
+        const std::optional<double> value = ParseDecimal(text);
+        QVERIFY2(value && std::bit_cast<quint64>(*value) == std::bit_cast<quint64>(general),
+                 qPrintable(text));
+    }
+}
+
+void PlatformTest::fixedDecimal()
+{
+    QFETCH(QStringList, row);
+    const double value = row[1] == u"float" ? double(0.1f) : row[1].toDouble();
+    const FixedDecimal fixed = FixedDecimal::FromDouble(value);
+    QCOMPARE(fixed.TenThousandths(), row[2].toLongLong());
+    QCOMPARE(fixed.ToText(u','), QString(row[3]).replace(u'.', u','));
+    QCOMPARE(FixedDecimal::Fits(value), std::abs(value) < 1e15);
+}
+
+void PlatformTest::roundingNarrowingAndSaturation()
+{
+    const double values[] = {2.5, 3.5, -2.5, -3.5, 2.5000001, 2.4999999, -0.4};
+    const double rounded[] = {2, 4, -2, -4, 3, 2, 0};
+    for (std::size_t i = 0; i < std::size(values); ++i)
+        QCOMPARE(RoundHalfEven(values[i]), rounded[i]);
+    QCOMPARE(ToInt16(32767.4), std::optional<qint16>(32767));
+    QCOMPARE(ToInt16(-32768.5), std::optional<qint16>(-32768)); // ties to even stay inside
+    for (double outside : {32767.5, -32769.0, std::nan("")})
+        QCOMPARE(ToInt16(outside), std::nullopt);
+    QVERIFY(std::isinf(NumericValue(u"1E999")));
+    const float singles[] = {1.25f, 12,      3.9999995f + 0.000001f, 0.1f + 0.2f, 654322.23456f, -2.5f,
+                             0,     12345678};
+    QStringList texts;
+    for (float single : singles)
+        texts.append(FormatSingle(single));
+    QCOMPARE(texts.join(u' '), u"1.25 12 4 0.3 654322.3 -2.5 0 1.234568E+07"_s);
+
+    const FixedDecimal largest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::max());
+    const FixedDecimal smallest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::min());
+    const FixedDecimal one = FixedDecimal::FromWhole(1);
+    QCOMPARE(largest + one, largest);
+    QCOMPARE(one - largest - largest, smallest);
+    QCOMPARE(smallest + largest + one, FixedDecimal::FromTenThousandths(9999));
+    QCOMPARE(FixedDecimal::FromWhole(3) - one + one, FixedDecimal::FromWhole(3));
+    QCOMPARE(FixedDecimal::FromDouble(-1e300), smallest);
+    QVERIFY(FixedDecimal::Fits(-922337203685477.625) &&
+            !FixedDecimal::Fits(922337203685477.625)); // -2^63, 2^63
+    QCOMPARE(FixedDecimal::FromDouble(std::nan("")), FixedDecimal());
+}
+
+void PlatformTest::iniValue()
+{
+    QFETCH(QStringList, row);
+    if (row[0].startsWith(u"1252") && !IsWindows1252())
+        QSKIP("the file code page is not Windows-1252");
+    QCOMPARE(IniFile::Parse(row[1].toLatin1()).Value(row[2], row[3]), row[4]);
+    const IniFile longValues = IniFile::Parse("[A]\r\nKey=" + QByteArray(300, 'v') + "\r\n");
+    QCOMPARE(longValues.Value(u"A"_s, u"Key"_s), QString(254, u'v'));
+}
+
+void PlatformTest::resolveRelativePath()
+{
+    QFETCH(QStringList, row);
+    QCOMPARE(
+        ResolveRelativePath(row[2], row[3], row[1] == u"Windows" ? PathStyle::Windows : PathStyle::Posix),
+        row[4]);
+}
+
+void PlatformTest::pathsAndFiles()
+{
+    QVERIFY(IsFullPath(u"D:\\Classes"_s, PathStyle::Windows) && IsFullPath(u"D:\\C"_s, PathStyle::Posix));
+    QVERIFY(IsFullPath(u"/srv/classes"_s, PathStyle::Posix) &&
+            !IsFullPath(u"/classes"_s, PathStyle::Windows));
+    QVERIFY(!IsFullPath(u"\\characters"_s, PathStyle::Posix) && !IsFullPath(u"../c"_s, PathStyle::Posix));
+    QCOMPARE(ToNativePath(u"/a/tool\\x.cfg"_s, PathStyle::Posix), u"/a/tool/x.cfg"_s);
+    QCOMPARE(ToNativePath(u"C:\\a/b"_s, PathStyle::Windows), u"C:\\a/b"_s);
+    QCOMPARE(LastPathComponent(u"/a/models\\Ranger"_s, PathStyle::Posix), u"Ranger"_s);
+    QCOMPARE(LastPathComponent(u"C:\\a/b"_s, PathStyle::Windows), u"a/b"_s);
+    QCOMPARE(JoinPath(u"C:\\a"_s, u"b"_s, PathStyle::Windows), u"C:\\a\\b"_s);
+    QCOMPARE(ExecutableBaseName(u"Rostermaker-1.2.EXE"_s, PathStyle::Windows), u"Rostermaker-1.2"_s);
+    QCOMPARE(ExecutableBaseName(u"rostermaker-1.2"_s, PathStyle::Posix), u"rostermaker-1.2"_s);
+    QCOMPARE(ExecutableBaseName(u"rostermaker.exe"_s, PathStyle::Posix), u"rostermaker.exe"_s);
+
+    GameFolder dir;
+    dir.AddFile(u"a.ini"_s);
+    QVERIFY(FileExists(dir.Path(u"a.ini"_s)) && !FileExists(dir.Path(u"b.ini"_s)));
+    QVERIFY(!FileExists(dir.Path()) && PathExists(dir.Path()) && !ReadWholeFile(dir.Path()));
+    QCOMPARE(ReadWholeFile(dir.Path(u"a.ini"_s), 1), std::optional<QByteArray>("x"));
+    QCOMPARE(ReadWholeFile(dir.Path(u"a.ini"_s), 0), std::nullopt);
+    if (NativePathStyle() == PathStyle::Windows)
+        QSKIP("Windows disks do not tell case apart");
+    dir.AddFile(u"Game/People/Tall/head_001.tga"_s);
+    const QString asWritten = dir.Path() + u"/game\\people/TALL/HEAD_001.TGA"_s;
+    QCOMPARE(LocatePath(asWritten), dir.Path(u"Game/People/Tall/head_001.tga"_s));
+    QVERIFY(FileExists(asWritten));
+    // A missing tail keeps its spelling; an exact name wins over one that differs only in case.
+    QCOMPARE(LocatePath(dir.Path() + u"/GAME/new/x.cfg"_s), dir.Path(u"Game/new/x.cfg"_s));
+    dir.AddFile(u"Game/people/other.txt"_s);
+    QCOMPARE(LocatePath(dir.Path(u"Game/people/other.txt"_s)), dir.Path(u"Game/people/other.txt"_s));
+}
+
+void PlatformTest::wildcard()
+{
+    QFETCH(QStringList, row);
+    QCOMPARE(MatchesWildcard(row[1], row[2]), row[3] == u"yes");
+}
+
+void PlatformTest::listings_ordinaryFilesAndFoldersInOrder()
+{
+    GameFolder dir;
+    for (const char* name : {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "1st.cfg", "<New>.cfg", "a.cfg.bak",
+                             "f.cfg/x", "m/Cobalt/x", "m/amber/x", "m/Birch/x", "m/file"})
+        dir.AddFile(QString::fromLatin1(name));
+    AddHidden(dir, QString(), u"hidden.cfg"_s);
+    AddHidden(dir, u"m/"_s, u"hidden/"_s);
+    dir.AddFile(u"delta.cfg"_s);
+    QVERIFY(QFile::setPermissions(dir.Path(u"delta.cfg"_s), QFileDevice::ReadOwner));
+    // Symbols before digits before letters, without regard to case.
+    QCOMPARE(ListFiles(dir.Path(), u"*.cfg"_s),
+             (QStringList{"<New>.cfg", "1st.cfg", "Alpha.cfg", "bravo.cfg", "Charlie.CFG", "delta.cfg"}));
+    QCOMPARE(ListFiles(dir.Path(u"missing"_s), u"*"_s), QStringList());
+    QCOMPARE(ListFiles(QString(), u"*"_s), QStringList());
+    const auto m = [&dir](const char* name) {
+        return dir.Path(u"m/"_s + QString::fromLatin1(name));
+    };
+    QCOMPARE(ListSubfolders(m("")).value_or(QStringList{"none"}),
+             (QStringList{m("amber"), m("Birch"), m("Cobalt")}));
+    QCOMPARE(ListSubfolders(m("amber")).value_or(QStringList{"none"}), QStringList());
+    for (const QString& none : {m("missing"), QString(), m("file")})
+        QCOMPARE(ListSubfolders(none), std::nullopt);
+    QVERIFY(CompareWithoutCase(u"alpha", u"Alpha") > 0 && CompareWithoutCase(u"Alp", u"alpha") < 0);
+}
+
+void PlatformTest::replaceFile_replacesInOneStepOrKeepsTheOldFile()
+{
+    GameFolder dir;
+    const QString path = dir.Path(u"Sniper.cfg"_s);
+    dir.AddFile(u"Sniper.cfg"_s, "old content that is longer");
+    QCOMPARE(ReplaceFile(path, "new"), std::nullopt);
+    QCOMPARE(ReadTestFile(path), QByteArray("new"));
+    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Sniper.cfg"});
+    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner)); // read-only, even to an administrator
+    QCOMPARE(ReplaceFile(path, "newer"), std::optional<QString>(u"The file is read-only."_s));
+    QCOMPARE(ReadTestFile(path), QByteArray("new"));
+    QVERIFY(!ReplaceFile(dir.Path(u"gone/Sniper.cfg"_s), "new").value_or(QString()).isEmpty());
+}
+
+void PlatformTest::linesCodePageAndBlanks()
+{
+    const char16_t* texts[] = {u"a\r\nb\r\n", u"a\rb\r", u"a\nb\n", u"a\r\nb\rc\nd",
+                               u"a\r\n\r\nb", u"a\n\rb", u"\r\n",   u""};
+    QStringList lines;
+    for (const char16_t* text : texts) {
+        QStringList seen;
+        ForEachLine(QStringView(text), [&seen](QStringView line) { seen.append(line.toString()); });
+        lines.append(seen.join(u'|') + u'/' + QString::number(seen.size()));
+    }
+    QCOMPARE(lines.join(u' '), u"a|b/2 a|b/2 a|b/2 a|b|c|d/4 a||b/3 a||b/3 /1 /0"_s);
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = DecodeWindows1252(all);
+    QCOMPARE(text.mid(0x7F, 4) + text.mid(0x9E, 4), u"\u007F\u20AC\u0081\u201A\u017E\u0178\u00A0\u00A1"_s);
+    QCOMPARE(EncodeWindows1252(text), all);
+    QCOMPARE(EncodeWindows1252(u"a\u0416b\u4E2D\u0100"), QByteArray("a?b??"));
+    QCOMPARE(TrimSpaces(u"  Sniper "_s) + TrimSpaces(u"\tSniper\t"_s) + TrimSpaces(u"   "_s),
+             u"Sniper\tSniper\t"_s);
+
+    QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
+    QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
+    if (!IsWindows1252())
+        QSKIP("the file code page is not Windows-1252");
+    QCOMPARE(EncodeFileText(u"\u0141\u20AC"), QByteArray("?\x80")); // no look-alike L
+    // Each character that the code page cannot hold is named once.
+    QCOMPARE(CharactersOutsideFileCodePage(u"Sn\u0438p\u0438r \U0001F600 \u0416"),
+             u"\u0438\U0001F600\u0416"_s);
+    QCOMPARE(CharactersOutsideFileCodePage(u"Sch\u00FCtze?"), QString());
+}
+
+void PlatformTest::virtualKeyCode()
+{
+    QFETCH(QStringList, row);
+    QCOMPARE(
+        VirtualKeyCode(row[1].toInt(nullptr, 16), row[2].toUInt(nullptr, 16), row[3].toUInt(nullptr, 16)),
+        row[4].toInt(nullptr, 16));
+    QCOMPARE(ShiftState(Qt::AltModifier) +
+                 ShiftState(Qt::ShiftModifier | Qt::ControlModifier | Qt::KeypadModifier),
+             7);
+}
+
+QTEST_GUILESS_MAIN(PlatformTest)
+#include "platformtest.moc"
