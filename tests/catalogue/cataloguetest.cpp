@@ -15,6 +15,7 @@ private slots:
     void badNumber();
     void manyHeaderRows_readInLinearTime();
     void missingFile_isReportedWithItsResolvedPath();
+    void oddFiles_areReadOrRefusedWithoutHarm();
     void gridRow_data() { AddTableRows("grid-rows.txt"); }
     void gridRow();
     void entriesNameItemsWithoutBlanksAround();
@@ -80,6 +81,26 @@ void CatalogueTest::missingFile_isReportedWithItsResolvedPath()
     const ProgramLocation tool{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
     QCOMPARE(WeaponsFilePath(u"..\\weapons.csv"_s, tool), u"C:\\Games\\Mod\\weapons.csv"_s);
     QCOMPARE(WeaponsFilePath(u"D:\\w.csv"_s, tool), u"D:\\w.csv"_s);
+}
+
+void CatalogueTest::oddFiles_areReadOrRefusedWithoutHarm()
+{
+    QByteArray junk(65536, Qt::Uninitialized);
+    for (qsizetype i = 0; i < junk.size(); ++i)
+        junk[i] = char(i * 7919 % 251);
+    const QByteArray files[] = {"", "InternalName,DisplayName,\r\nx," + QByteArray(10 << 20, 'x') + ",",
+                                "InternalName,CostPoints,\r\n" + junk + "\r\nx,five,"};
+    AppSettings settings;
+    settings.WeaponsFileName = u"..\\weapons.csv"_s;
+    settings.WeaponsFileIdentifier = u"InternalName"_s;
+    for (const QByteArray& file : files) {
+        GameFolder game;
+        game.AddFile(u"weapons.csv"_s, file);
+        const WeaponsFileLoad load = LoadWeaponsFile(settings, game.Location());
+        QCOMPARE(load.FailureMessage.section(u" in file"_s, 0, 0),
+                 file.endsWith("five,") ? u"Error : Invalid value"_s : QString());
+        QVERIFY(CatalogueGridItems(load.Catalogue).isEmpty()); // nothing that costs points
+    }
 }
 
 void CatalogueTest::gridRow()

@@ -13,6 +13,7 @@ private slots:
     void skinIdsAndModelsFolder();
     void library_listsModelsAndTheSkinsTheirFilesName();
     void library_modelWithoutSkinFile_hasNoSkins();
+    void library_oddSkinFolderFiles_giveNoSkins();
 };
 
 void ModelsTest::skinFolderFile()
@@ -83,6 +84,22 @@ void ModelsTest::library_modelWithoutSkinFile_hasNoSkins()
     const SkinLists urban = library.DiscoverSkins(u"Urban"_s); // legs carried over from Ranger
     QCOMPARE(urban.Head + urban.Legs, (QStringList{"u01", "002"}));
     QCOMPARE(library.DiscoverSkins(QString()).Legs, QStringList{"u09"});
+}
+
+void ModelsTest::library_oddSkinFolderFiles_giveNoSkins()
+{
+    QByteArray junk(65536, Qt::Uninitialized);
+    for (qsizetype i = 0; i < junk.size(); ++i)
+        junk[i] = char(i * 7919 % 251);
+    for (const QByteArray& file : {QByteArray(), QByteArray(""), junk, "head " + QByteArray(10 << 20, 'x')}) {
+        GameFolder game;
+        game.AddModel(u"odd"_s, {}, {"head_001.tga"});
+        game.AddFile(u"main/models/people/odd/skinfolder.txt"_s + (file.isNull() ? u"/x"_s : QString()),
+                     file);
+        ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
+        const SkinLists skins = library.DiscoverSkins(u"odd"_s);
+        QCOMPARE(skins.Head + skins.Body + skins.Legs, QStringList());
+    }
 }
 
 QTEST_GUILESS_MAIN(ModelsTest)

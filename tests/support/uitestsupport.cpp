@@ -89,6 +89,18 @@ void MoveSlider(QSlider* slider, int level)
         QTest::keyClick(slider, slider->value() < level ? Qt::Key_Right : Qt::Key_Left);
 }
 
+void SetLevels(Form1& window, QStringView levels)
+{
+    for (qsizetype i = 0; i < levels.size(); ++i)
+        MoveSlider(window.SkillSliders[std::size_t(i)], levels[i].digitValue());
+}
+
+void DoubleClickGridItems(Form1& window, const QStringList& itemNames)
+{
+    for (const QString& name : itemNames)
+        DoubleClickGridItem(window, name);
+}
+
 void PickComboEntry(QComboBox* box, const QString& text)
 {
     const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);

