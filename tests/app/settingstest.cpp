@@ -1,5 +1,4 @@
 #include "app/appsettings.h"
-#include "app/classlist.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -14,7 +13,6 @@ private slots:
     void value();
     void noValues_giveDefaults();
     void settingsFileAndCharactersFolder();
-    void classList_namesCutAtTheFirstDot();
 };
 
 namespace {
@@ -55,22 +53,16 @@ void SettingsTest::value()
 void SettingsTest::noValues_giveDefaults()
 {
     const AppSettings s = FromValues(QString(), QString()).Settings;
-    QCOMPARE(s.SettingsFilePath, u"C:\\Games\\Mod\\Tool\\Rostermaker.ini"_s);
-    const QStringList texts = {s.WeaponsFileIdentifier,
-                               s.StartingEquipmentName,
-                               s.StartingEquipmentWeight.ToText(u'.'),
-                               s.MedicalSkillName,
-                               s.ExplosivesSkillName,
-                               s.CharacterPath,
-                               s.ModelPath,
-                               QString::number(s.StartingPoints),
-                               s.WeaponsFileName};
-    QCOMPARE(texts, (QStringList{"InternalName", Base, "3.92", "medicskill", "explosivesskill",
-                                 "C:\\Games\\Mod\\Tool\\characters", "0", "30", "..\\weapons.csv"}));
+    QString texts = s.SettingsFilePath;
+    for (const QString& text : {s.WeaponsFileIdentifier, s.StartingEquipmentName, s.MedicalSkillName,
+                                s.ExplosivesSkillName, s.CharacterPath, s.ModelPath, s.WeaponsFileName})
+        texts += u'|' + text;
+    QCOMPARE(texts,
+             u"C:\\Games\\Mod\\Tool\\Rostermaker.ini|InternalName|Base (Clothing and Shoes/Boots/Knife)|"
+             "medicskill|explosivesskill|C:\\Games\\Mod\\Tool\\characters|0|..\\weapons.csv"_s);
+    QCOMPARE(s.StartingEquipmentWeight.ToText(u'.') + QString::number(s.StartingPoints), u"3.9230"_s);
     QCOMPARE(FromValues(QString(), QString(), PathStyle::Posix).Settings.CharacterPath,
              u"/games/mod/tool/characters"_s);
-    QCOMPARE(FromValues(u"Character Path"_s, u"../c"_s, PathStyle::Posix).Settings.CharacterPath,
-             u"/games/mod/c"_s);
 }
 
 void SettingsTest::settingsFileAndCharactersFolder()
@@ -98,15 +90,6 @@ void SettingsTest::settingsFileAndCharactersFolder()
     game.AddFile(u"tool/editor-1.2.ini"_s, CrLfBytes({"[Application]", "Character Path=\\A\\B"}));
     QCOMPARE(LoadSettings(editor).Settings.CharacterPath, game.Path(u"tool/a/b"_s)); // no second folder
     QVERIFY(!QDir(game.Path(u"tool/A"_s)).exists());
-}
-
-void SettingsTest::classList_namesCutAtTheFirstDot()
-{
-    GameFolder game;
-    for (const char* name : {"bravo.cfg", "Alpha.old.cfg", "Charlie.CFG", "Alpha.cfg.bak", "Delta.txt"})
-        game.AddFile(u"tool/characters/"_s + QString::fromLatin1(name));
-    QCOMPARE(ClassNamesInFolder(game.Path(u"tool/characters"_s)), (QStringList{"Alpha", "bravo", "Charlie"}));
-    QCOMPARE(ClassNamesInFolder(game.Path(u"missing"_s)), QStringList());
 }
 
 QTEST_GUILESS_MAIN(SettingsTest)

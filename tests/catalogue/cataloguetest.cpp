@@ -85,9 +85,7 @@ void CatalogueTest::missingFile_isReportedWithItsResolvedPath()
 
 void CatalogueTest::oddFiles_areReadOrRefusedWithoutHarm()
 {
-    QByteArray junk(65536, Qt::Uninitialized);
-    for (qsizetype i = 0; i < junk.size(); ++i)
-        junk[i] = char(i * 7919 % 251);
+    const QByteArray junk = Junk(65536);
     const QByteArray files[] = {"", "InternalName,DisplayName,\r\nx," + QByteArray(10 << 20, 'x') + ",",
                                 "InternalName,CostPoints,\r\n" + junk + "\r\nx,five,"};
     AppSettings settings;

@@ -191,17 +191,13 @@ void ClassFileTest::saveAndLoad_theFileFoundInAnyCase()
                                                   "- Check to ensure no other applications are "
                                                   "holding the file open."_s.arg(dir.Path(u"Gone.cfg"_s)));
     QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
-    QCOMPARE(ClassFilePath(u"C:\\chars"_s, u" Sniper "_s, PathStyle::Windows), u"C:\\chars\\Sniper.cfg"_s);
-    QCOMPARE(ClassFilePath(u"/c\\x"_s, u"Sniper"_s, PathStyle::Posix), u"/c/x/Sniper.cfg"_s);
 }
 
 void ClassFileTest::oddFiles_areReadOrReportedWithoutHarm()
 {
     GameFolder dir;
     const AppSettings settings = SettingsFor(dir.Path());
-    QByteArray junk(65536, Qt::Uninitialized);
-    for (qsizetype i = 0; i < junk.size(); ++i)
-        junk[i] = char(i * 7919 % 251);
+    const QByteArray junk = Junk(65536);
     const std::pair<QByteArray, bool> files[] = {{QByteArray(), false},
                                                  {"", true},
                                                  {junk, true},
@@ -243,17 +239,12 @@ void ClassFileTest::classNameRefusal()
                  "the characters name: < > * & | / \\ : ? \""_s);
 }
 
+// The window shows the refusals of the Save button and of Alt+S; what it does not meet is here.
 void ClassFileTest::saveChecksAndKeyboardCommands()
 {
-    QCOMPARE(SaveButtonRefusal(u"0"_s, u"Sniper"_s), std::nullopt);
-    QCOMPARE(SaveButtonRefusal(u"-1"_s, u"<New Class>"_s).value_or(QString()),
-             u"Point allocation exceeded. Reduce to equal or above 0 and try again."_s);
-    QCOMPARE(SaveButtonRefusal(u"5"_s, u"<New Class>"_s).value_or(QString()),
-             u"A classname must be entered to save a new class"_s);
-    QCOMPARE(SaveButtonRefusal(u"5"_s, u" <New Class>"_s), std::nullopt);
-    QCOMPARE(AltSaveRefusal(u"-1"_s).value_or(QString()),
-             u"Point allocation exceeded. Reduce to equal or below 0 and try again."_s);
+    QCOMPARE(SaveButtonRefusal(u"0"_s, u" <New Class>"_s), std::nullopt);
     QCOMPARE(AltSaveRefusal(u"0"_s), std::nullopt);
+    QCOMPARE(int(KeyCommandFor(83, 2)) + int(KeyCommandFor(68, 4)), int(KeyCommand::None)); // Ctrl+S, Alt+D
 
     // Refused saves touch no file: the skill check comes first, then the name.
     GameFolder dir;
@@ -261,20 +252,14 @@ void ClassFileTest::saveChecksAndKeyboardCommands()
     ClassRecord record = RecordOf({"sniper", "Sniper", "", "", "", "", "", "", ""});
     record.Entries.append(u"C4 Charge"_s); // needs the explosives skill
     record.ClassName = u"Sni:per"_s;
-    QCOMPARE(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle())
-                 .Message.value_or(QString()),
+    const SaveOutcome refused =
+        SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle());
+    QCOMPARE(refused.Message.value_or(QString()),
              u"You must posess an explosives skill to handle explosives"_s);
+    QVERIFY(!refused.Saved);
     record.Entries.removeLast();
     QVERIFY(!SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle()).Saved);
     QCOMPARE(ReadTestFile(dir.Path(u"Sniper.cfg"_s)), QByteArray("old"));
-
-    using enum KeyCommand;
-    const std::tuple<int, int, KeyCommand> keys[] = {
-        {27, 0, EndProgram}, {27, 7, EndProgram}, {65, 4, ClearClass}, {83, 4, SaveClass},
-        {67, 4, EndProgram}, {83, 5, None},       {83, 2, None},       {65, 6, None},
-        {65, 0, None},       {68, 4, None}};
-    for (const auto& [key, shift, command] : keys)
-        QCOMPARE(int(KeyCommandFor(key, shift)), int(command));
 }
 
 void ClassFileTest::readOnlyCharactersFolder_saveReportedFileKept()

@@ -33,7 +33,7 @@ private slots:
     void parseDecimal_equalsTheGeneralConversionToTheBit();
     void fixedDecimal_data() { AddTableRows("fixed-decimals.txt"); }
     void fixedDecimal();
-    void roundingNarrowingAndSaturation();
+    void rangesAndSingleText();
     void iniValue_data() { AddTableRows("ini-files.txt"); }
     void iniValue();
     void resolveRelativePath_data() { AddTableRows("paths.txt"); }
@@ -114,35 +114,25 @@ void PlatformTest::fixedDecimal()
     QCOMPARE(FixedDecimal::Fits(value), std::abs(value) < 1e15);
 }
 
-void PlatformTest::roundingNarrowingAndSaturation()
+// Rounding to whole numbers and to ten-thousandths is read through the settings, the weapons file and the
+// grid; what is left are the ends of the ranges.
+void PlatformTest::rangesAndSingleText()
 {
-    const double values[] = {2.5, 3.5, -2.5, -3.5, 2.5000001, 2.4999999, -0.4};
-    const double rounded[] = {2, 4, -2, -4, 3, 2, 0};
-    for (std::size_t i = 0; i < std::size(values); ++i)
-        QCOMPARE(RoundHalfEven(values[i]), rounded[i]);
-    QCOMPARE(ToInt16(32767.4), std::optional<qint16>(32767));
     QCOMPARE(ToInt16(-32768.5), std::optional<qint16>(-32768)); // ties to even stay inside
-    for (double outside : {32767.5, -32769.0, std::nan("")})
-        QCOMPARE(ToInt16(outside), std::nullopt);
-    QVERIFY(std::isinf(NumericValue(u"1E999")));
-    const float singles[] = {1.25f, 12,      3.9999995f + 0.000001f, 0.1f + 0.2f, 654322.23456f, -2.5f,
-                             0,     12345678};
+    QCOMPARE(ToInt16(std::nan("")), std::nullopt);
     QStringList texts;
-    for (float single : singles)
+    for (float single : {3.9999995f + 0.000001f, 0.1f + 0.2f, 654322.23456f, 12345678.0f, 0.00001f})
         texts.append(FormatSingle(single));
-    QCOMPARE(texts.join(u' '), u"1.25 12 4 0.3 654322.3 -2.5 0 1.234568E+07"_s);
-
+    QCOMPARE(texts.join(u' '), u"4 0.3 654322.3 1.234568E+07 1E-05"_s);
     const FixedDecimal largest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::max());
     const FixedDecimal smallest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::min());
     const FixedDecimal one = FixedDecimal::FromWhole(1);
-    QCOMPARE(largest + one, largest);
-    QCOMPARE(one - largest - largest, smallest);
+    QVERIFY(largest + one == largest && one - largest - largest == smallest);
     QCOMPARE(smallest + largest + one, FixedDecimal::FromTenThousandths(9999));
-    QCOMPARE(FixedDecimal::FromWhole(3) - one + one, FixedDecimal::FromWhole(3));
     QCOMPARE(FixedDecimal::FromDouble(-1e300), smallest);
+    QCOMPARE(FixedDecimal::FromDouble(std::nan("")), FixedDecimal());
     QVERIFY(FixedDecimal::Fits(-922337203685477.625) &&
             !FixedDecimal::Fits(922337203685477.625)); // -2^63, 2^63
-    QCOMPARE(FixedDecimal::FromDouble(std::nan("")), FixedDecimal());
 }
 
 void PlatformTest::iniValue()
@@ -169,27 +159,14 @@ void PlatformTest::pathsAndFiles()
     QVERIFY(IsFullPath(u"/srv/classes"_s, PathStyle::Posix) &&
             !IsFullPath(u"/classes"_s, PathStyle::Windows));
     QVERIFY(!IsFullPath(u"\\characters"_s, PathStyle::Posix) && !IsFullPath(u"../c"_s, PathStyle::Posix));
-    QCOMPARE(ToNativePath(u"/a/tool\\x.cfg"_s, PathStyle::Posix), u"/a/tool/x.cfg"_s);
-    QCOMPARE(ToNativePath(u"C:\\a/b"_s, PathStyle::Windows), u"C:\\a/b"_s);
-    QCOMPARE(LastPathComponent(u"/a/models\\Ranger"_s, PathStyle::Posix), u"Ranger"_s);
-    QCOMPARE(LastPathComponent(u"C:\\a/b"_s, PathStyle::Windows), u"a/b"_s);
-    QCOMPARE(JoinPath(u"C:\\a"_s, u"b"_s, PathStyle::Windows), u"C:\\a\\b"_s);
     QCOMPARE(ExecutableBaseName(u"Rostermaker-1.2.EXE"_s, PathStyle::Windows), u"Rostermaker-1.2"_s);
-    QCOMPARE(ExecutableBaseName(u"rostermaker-1.2"_s, PathStyle::Posix), u"rostermaker-1.2"_s);
     QCOMPARE(ExecutableBaseName(u"rostermaker.exe"_s, PathStyle::Posix), u"rostermaker.exe"_s);
-
-    GameFolder dir;
-    dir.AddFile(u"a.ini"_s);
-    QVERIFY(FileExists(dir.Path(u"a.ini"_s)) && !FileExists(dir.Path(u"b.ini"_s)));
-    QVERIFY(!FileExists(dir.Path()) && PathExists(dir.Path()) && !ReadWholeFile(dir.Path()));
-    QCOMPARE(ReadWholeFile(dir.Path(u"a.ini"_s), 1), std::optional<QByteArray>("x"));
-    QCOMPARE(ReadWholeFile(dir.Path(u"a.ini"_s), 0), std::nullopt);
     if (NativePathStyle() == PathStyle::Windows)
         QSKIP("Windows disks do not tell case apart");
+    GameFolder dir;
     dir.AddFile(u"Game/People/Tall/head_001.tga"_s);
-    const QString asWritten = dir.Path() + u"/game\\people/TALL/HEAD_001.TGA"_s;
-    QCOMPARE(LocatePath(asWritten), dir.Path(u"Game/People/Tall/head_001.tga"_s));
-    QVERIFY(FileExists(asWritten));
+    QCOMPARE(LocatePath(dir.Path() + u"/game\\people/TALL/HEAD_001.TGA"_s),
+             dir.Path(u"Game/People/Tall/head_001.tga"_s));
     // A missing tail keeps its spelling; an exact name wins over one that differs only in case.
     QCOMPARE(LocatePath(dir.Path() + u"/GAME/new/x.cfg"_s), dir.Path(u"Game/new/x.cfg"_s));
     dir.AddFile(u"Game/people/other.txt"_s);
@@ -260,8 +237,6 @@ void PlatformTest::linesCodePageAndBlanks()
     QCOMPARE(text.mid(0x7F, 4) + text.mid(0x9E, 4), u"\u007F\u20AC\u0081\u201A\u017E\u0178\u00A0\u00A1"_s);
     QCOMPARE(EncodeWindows1252(text), all);
     QCOMPARE(EncodeWindows1252(u"a\u0416b\u4E2D\u0100"), QByteArray("a?b??"));
-    QCOMPARE(TrimSpaces(u"  Sniper "_s) + TrimSpaces(u"\tSniper\t"_s) + TrimSpaces(u"   "_s),
-             u"Sniper\tSniper\t"_s);
 
     QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
     QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
@@ -280,9 +255,6 @@ void PlatformTest::virtualKeyCode()
     QCOMPARE(
         VirtualKeyCode(row[1].toInt(nullptr, 16), row[2].toUInt(nullptr, 16), row[3].toUInt(nullptr, 16)),
         row[4].toInt(nullptr, 16));
-    QCOMPARE(ShiftState(Qt::AltModifier) +
-                 ShiftState(Qt::ShiftModifier | Qt::ControlModifier | Qt::KeypadModifier),
-             7);
 }
 
 QTEST_GUILESS_MAIN(PlatformTest)

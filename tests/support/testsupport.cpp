@@ -47,17 +47,18 @@ QByteArray CrLfBytes(const QStringList& lines)
     return bytes;
 }
 
-bool WriteTestFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return QDir().mkpath(QFileInfo(path).absolutePath()) && file.open(QIODevice::WriteOnly) &&
-           file.write(bytes) == bytes.size();
-}
-
 QByteArray ReadTestFile(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QByteArray Junk(qsizetype size)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char(i * 7919 % 251);
+    return bytes;
 }
 
 EquipmentCatalogue CatalogueOf(const QStringList& rows)
@@ -71,25 +72,9 @@ EquipmentCatalogue CatalogueOf(const QStringList& rows)
 
 QStringList StandardItems()
 {
-    return {
-        u"m4a1,M4A1,rifle,5,3.4,0.5,4,magazines,30,rounds,0,,"_s,
-        u"lbv,Load Bearing Vest,equipment,2,1.5,,,,,,1,,"_s,
-        u"frag,Frag Grenade,grenade,1,0.5,,,,,,0,,"_s,
-        u"thermite,Thermite,Grenade,2,0.6,,,,,,2,,"_s,
-        u"dummy,Dummy,grenade,1,0,,,,,,0,,"_s,
-        u"smoke,Smoke,grenade,1,0.4,,,,,,0,,"_s,
-        u"m249,M249 SAW,mg,7,7.5,2,3,Belts,100,rounds,0,,"_s,
-        u"c4,C4 Charge,explosive,4,1,,,,,,0,explosivesskill,"_s,
-        u"claymore,Claymore,explosive,3,1.5,,,,,,0,remote ExplosivesSkill,"_s,
-        u"medkit,Medkit,equipment,2,1,,,,,,0,heals medicskill,"_s,
-        u"tags,Dog Tags,equipment,0,0.1,,,,,,0,,"_s,
-        u"crate,Crate,equipment,1,21.08,,,,,,0,,"_s,
-        u"banned,Banned Item,equipment,1,1,,,,,,-1,,"_s,
-        u"twin_a,Twin,equipment,2,2,,,,,,3,,"_s,
-        u"twin_b,Twin,equipment,3,5,,,,,,1,,"_s,
-        u"pack,  Pack ,equipment,1,1,,,,,,1,medicskill explosivesskill,"_s,
-        u"refund,Refund,equipment,-2,0,,,,,,0,,"_s,
-    };
+    return QString::fromLatin1(ReadTestFile(u"" ROSTERMAKER_STANDARD_WEAPONS ""_s))
+        .split(u"\r\n"_s, Qt::SkipEmptyParts)
+        .mid(1);
 }
 
 GameFolder::GameFolder()
@@ -134,6 +119,8 @@ void GameFolder::AddModel(const QString& name, const QStringList& skinFolderLine
 
 void GameFolder::AddFile(const QString& relative, const QByteArray& bytes)
 {
-    if (!WriteTestFile(Dir.filePath(relative), bytes))
+    QFile file(Dir.filePath(relative));
+    if (!QDir().mkpath(QFileInfo(file).absolutePath()) || !file.open(QIODevice::WriteOnly) ||
+        file.write(bytes) != bytes.size())
         qWarning("could not write %s", qPrintable(relative));
 }

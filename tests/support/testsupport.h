@@ -24,9 +24,10 @@ void AddTableRowsFrom(const QString& path);
 // Lines joined with CR LF after each one, in the file code page: a file as the editor writes it.
 QByteArray CrLfBytes(const QStringList& lines);
 
-// Writes bytes to path, making the folders on the way; false when it cannot.
-bool WriteTestFile(const QString& path, const QByteArray& bytes);
 QByteArray ReadTestFile(const QString& path);
+
+// Bytes of every value in a fixed order, for files that are no text at all.
+QByteArray Junk(qsizetype size);
 
 inline const QString Base = QStringLiteral("Base (Clothing and Shoes/Boots/Knife)"); // the starting item
 
@@ -35,10 +36,10 @@ inline const QString Base = QStringLiteral("Base (Clothing and Shoes/Boots/Knife
 extern const QString WeaponsHeader;
 EquipmentCatalogue CatalogueOf(const QStringList& rows);
 
-// Data rows with an item of each kind the rules know: a rifle with magazines, the load-bearing vest
-// (limit 1), grenades, a belt-fed gun, explosives and a medkit that need skills, an item that costs
-// nothing, a heavy crate, a forbidden item, two items of one display name, one whose display name has
-// blanks around it and one that costs less than nothing.
+// The data rows of support/standard-weapons.csv, an item of each kind the rules know: a rifle with
+// magazines, the load-bearing vest (limit 1), grenades, a belt-fed gun, explosives and a medkit that need
+// skills, an item that costs nothing, a heavy crate, a forbidden item, two items of one display name, one
+// whose display name has blanks around it and one that costs less than nothing.
 QStringList StandardItems();
 
 // A game folder in a temporary place, laid out as the players' guide describes one: tool/ is the editor's

@@ -45,9 +45,12 @@ QString Identity(const Form1& window)
 
 QString Displays(const Form1& window)
 {
+    QStringList entries;
+    for (int i = 1; i < window.List1->count(); ++i)
+        entries.append(window.List1->item(i)->text());
     return QStringList{window.PointsAvailable->text(), window.WeightConsumed->text(),
                        window.MovementMessage->text(), window.AmmoMessage->text().section(u'\r', 0, 0),
-                       ListEntries(window.List1).mid(1).join(u',')}
+                       entries.join(u',')}
         .join(u" | "_s);
 }
 
@@ -107,12 +110,4 @@ void PickComboEntry(QComboBox* box, const QString& text)
     QVERIFY2(index >= 0, qPrintable(text));
     box->showPopup();
     ClickItem(box->view(), box->view()->model()->index(index, 0), false);
-}
-
-QStringList ListEntries(const QListWidget* list)
-{
-    QStringList entries;
-    for (int i = 0; i < list->count(); ++i)
-        entries.append(list->item(i)->text());
-    return entries;
 }

@@ -52,4 +52,3 @@ void MoveSlider(QSlider* slider, int level);       // by key presses
 void SetLevels(Form1& window, QStringView levels); // the skill levels in proficiency order, from the left
 void DoubleClickGridItems(Form1& window, const QStringList& itemNames);
 void PickComboEntry(QComboBox* box, const QString& text);
-QStringList ListEntries(const QListWidget* list);
