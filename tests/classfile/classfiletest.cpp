@@ -32,33 +32,21 @@ private slots:
     void classNameRefusal_data() { AddTableRows("class-names.txt"); }
     void classNameRefusal();
     void saveChecksAndKeyboardCommands();
-    void readOnlyCharactersFolder_saveReportedFileKept();
-    void fullDisk_saveReportedFileKept();
+    void savesCutHalfWay_areReportedFileKept();
 };
 
 namespace {
 
-const EquipmentCatalogue& Catalogue()
-{
-    static const EquipmentCatalogue catalogue = CatalogueOf({
-        "base,Base (Clothing and Shoes/Boots/Knife),,0,,,,,,,,,",
-        "rifle_long,Long Rifle,,8,,,,,,,,,",
-        "ammo_long,Long Rifle Ammo,,1,,,,,,,,,",
-        "medkit,Medkit,,2,,,,,,,,,",
-        "pistol_9mm,Pistol,,2,,,,,,,,,",
-        "smoke,Smoke Grenade,,1,,,,,,,,,",
-        "bandage,Medkit,,0,,,,,,,,,",
-        "smoke,Smoke Grenade (Belt),,3,,,,,,,,,",
-        "c4,C4 Charge,,4,,,,,,,,Explosives,",
-        "lbv,  Load Bearing Vest ,,2,,,,,,,,,",
-        ",Nameless,,1,,,,,,,,,",
-    });
-    return catalogue;
-}
-
 QByteArray DataFile(const QString& name)
 {
     return ReadTestFile(u"" ROSTERMAKER_TEST_DATA "/"_s + name);
+}
+
+const EquipmentCatalogue& Catalogue() // of data/catalogue.csv
+{
+    static const EquipmentCatalogue catalogue = CatalogueOf(
+        QString::fromUtf8(DataFile(u"catalogue.csv"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts).mid(1));
+    return catalogue;
 }
 
 // The class of a row of classes.txt.
@@ -262,39 +250,29 @@ void ClassFileTest::saveChecksAndKeyboardCommands()
     QCOMPARE(ReadTestFile(dir.Path(u"Sniper.cfg"_s)), QByteArray("old"));
 }
 
-void ClassFileTest::readOnlyCharactersFolder_saveReportedFileKept()
+// Saves that the system refuses half way, in a child process: a characters folder without write rights
+// (the old file itself may be written by anybody), and a full disk.
+void ClassFileTest::savesCutHalfWay_areReportedFileKept()
 {
 #ifndef Q_OS_UNIX
-    QSKIP("needs fork and setuid");
+    QSKIP("needs fork, setuid and setrlimit");
 #endif
     GameFolder dir;
     const QString folder = dir.Path(u"tool/characters"_s);
     dir.AddFile(u"tool/characters/Sniper.cfg"_s, "old");
-    // The old file itself may be written by anybody: only the folder refuses the new one.
-    QVERIFY(QFile::setPermissions(folder + u"/Sniper.cfg"_s,
-                                  QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
-                                      QFileDevice::WriteOther));
+    const auto all =
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther | QFileDevice::WriteOther;
+    QVERIFY(QFile::setPermissions(folder + u"/Sniper.cfg"_s, all));
     const auto readAndList = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
                              QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
-    for (const QString& path : {dir.Path(), dir.Path(u"tool"_s), folder})
-        QVERIFY(QFile::setPermissions(
-            path, readAndList | (path == folder ? QFileDevice::Permissions() : QFileDevice::WriteOwner)));
+    for (const QString& path : {dir.Path(), dir.Path(u"tool"_s)})
+        QVERIFY(QFile::setPermissions(path, readAndList | QFileDevice::WriteOwner));
+    QVERIFY(QFile::setPermissions(folder, readAndList));
     QVERIFY(SaveFailsInChild(folder, true));
-    QFile::setPermissions(folder, readAndList | QFileDevice::WriteOwner);
+    QVERIFY(QFile::setPermissions(folder, readAndList | QFileDevice::WriteOwner));
+    QVERIFY(SaveFailsInChild(folder, false));
     QCOMPARE(ReadTestFile(folder + u"/Sniper.cfg"_s), QByteArray("old"));
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Sniper.cfg"});
-}
-
-void ClassFileTest::fullDisk_saveReportedFileKept()
-{
-#ifndef Q_OS_UNIX
-    QSKIP("needs fork and setrlimit");
-#endif
-    GameFolder dir;
-    dir.AddFile(u"Sniper.cfg"_s, "old");
-    QVERIFY(SaveFailsInChild(dir.Path(), false));
-    QCOMPARE(ReadTestFile(dir.Path(u"Sniper.cfg"_s)), QByteArray("old"));
-    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Sniper.cfg"});
 }
 
 QTEST_GUILESS_MAIN(ClassFileTest)

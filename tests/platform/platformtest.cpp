@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <bit>
 #include <cmath>
 #include <limits>
 
@@ -30,7 +29,6 @@ private slots:
     void numericValue();
     void parseDecimal_data() { AddTableRows("decimals.txt"); }
     void parseDecimal();
-    void parseDecimal_equalsTheGeneralConversionToTheBit();
     void fixedDecimal_data() { AddTableRows("fixed-decimals.txt"); }
     void fixedDecimal();
     void rangesAndSingleText();
@@ -80,28 +78,6 @@ void PlatformTest::parseDecimal()
     QFETCH(QStringList, row);
     QCOMPARE(ParseDecimal(row[1]),
              row[2] == u"refused" ? std::nullopt : std::optional<double>(row[2].toDouble()));
-}
-
-// Short numbers are read by plain arithmetic instead of QString::toDouble; the value must be the same
-// double, sign of zero included, also where the short way ends (2^53, 22 digits after the point).
-void PlatformTest::parseDecimal_equalsTheGeneralConversionToTheBit()
-{
-    QStringList texts =
-        u"0.1 -0 -.0 0. 9007199254740993 -9007199254740993 0.9007199254740993 "
-        "0.0000000000000000000001 0.00000000000000000000001 123456789012345678901234.5"_s.split(u' ');
-    quint64 state = 12345; // a fixed sequence of numbers of 1 to 18 digits with the point anywhere
-    for (int i = 0; i < 2000; ++i) {
-        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
-        QString digits = QString::number(state >> 11).left(1 + int(state % 18));
-        digits.insert(int((state >> 7) % quint64(digits.size() + 1)), u'.');
-        texts.append((state & 1) ? u'-' + digits : digits);
-    }
-    for (const QString& text : texts) {
-        const double general = (text.endsWith(u'.') ? text.chopped(1) : text).toDouble();
-        const std::optional<double> value = ParseDecimal(text);
-        QVERIFY2(value && std::bit_cast<quint64>(*value) == std::bit_cast<quint64>(general),
-                 qPrintable(text));
-    }
 }
 
 void PlatformTest::fixedDecimal()
