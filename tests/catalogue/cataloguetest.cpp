@@ -14,7 +14,6 @@ private slots:
     void badNumber_data() { AddTableRows("bad-numbers.txt"); }
     void badNumber();
     void manyHeaderRows_readInLinearTime();
-    void missingFile_isReportedWithItsResolvedPath();
     void oddFiles_areReadOrRefusedWithoutHarm();
     void gridRow_data() { AddTableRows("grid-rows.txt"); }
     void gridRow();
@@ -65,22 +64,6 @@ void CatalogueTest::manyHeaderRows_readInLinearTime()
                          u","_s.repeated(300000) + u"DisplayName,\r\n"_s + u","_s.repeated(300000) +
                          u"Knife,k\r\n"_s;
     QCOMPARE(RecordsOf(ReadWeaponsFile(text, u"InternalName"_s).Items), u"/Knife/0/0/"_s);
-}
-
-void CatalogueTest::missingFile_isReportedWithItsResolvedPath()
-{
-    GameFolder game;
-    game.AddFile(u"weapons.csv/x"_s); // a folder in the file's place
-    AppSettings settings;
-    settings.WeaponsFileName = u"..\\weapons.csv"_s;
-    QCOMPARE(LoadWeaponsFile(settings, game.Location()).FailureMessage,
-             u"Error : Unable to open file %1 for read access. Check the following:\r\n"
-             " - Check to ensure that the file exists. \r\n - If using NTFS check file permissions. \r\n"
-             " - Check to ensure no other applications are holding the file open.\r\n"
-             "\r\nThe Application will not run without this file."_s.arg(game.Path(u"weapons.csv"_s)));
-    const ProgramLocation tool{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
-    QCOMPARE(WeaponsFilePath(u"..\\weapons.csv"_s, tool), u"C:\\Games\\Mod\\weapons.csv"_s);
-    QCOMPARE(WeaponsFilePath(u"D:\\w.csv"_s, tool), u"D:\\w.csv"_s);
 }
 
 void CatalogueTest::oddFiles_areReadOrRefusedWithoutHarm()

@@ -8,7 +8,6 @@
 #include "platform/numbers.h"
 #include "platform/paths.h"
 #include "platform/text.h"
-#include "platform/textlines.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -197,15 +196,6 @@ void PlatformTest::replaceFile_replacesInOneStepOrKeepsTheOldFile()
 
 void PlatformTest::linesCodePageAndBlanks()
 {
-    const char16_t* texts[] = {u"a\r\nb\r\n", u"a\rb\r", u"a\nb\n", u"a\r\nb\rc\nd",
-                               u"a\r\n\r\nb", u"a\n\rb", u"\r\n",   u""};
-    QStringList lines;
-    for (const char16_t* text : texts) {
-        QStringList seen;
-        ForEachLine(QStringView(text), [&seen](QStringView line) { seen.append(line.toString()); });
-        lines.append(seen.join(u'|') + u'/' + QString::number(seen.size()));
-    }
-    QCOMPARE(lines.join(u' '), u"a|b/2 a|b/2 a|b/2 a|b|c|d/4 a||b/3 a||b/3 /1 /0"_s);
     QByteArray all;
     for (int b = 0; b < 256; ++b)
         all.append(char(b));
