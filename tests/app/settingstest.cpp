@@ -4,17 +4,6 @@
 #include <QDir>
 #include <QHash>
 
-// The settings with their defaults, the executable taken to be C:\Games\Mod\Tool\Rostermaker.exe (and
-// /games/mod/tool/rostermaker), and the settings file, characters folder and class list on a disk.
-class SettingsTest : public QObject {
-    Q_OBJECT
-private slots:
-    void value_data() { AddTableRows("settings.txt"); }
-    void value();
-    void noValues_giveDefaults();
-    void settingsFileAndCharactersFolder();
-};
-
 namespace {
 
 SettingsResult FromValues(const QString& key, const QString& text, PathStyle style = PathStyle::Windows)
@@ -26,64 +15,71 @@ SettingsResult FromValues(const QString& key, const QString& text, PathStyle sty
 
 } // namespace
 
-void SettingsTest::value()
-{
-    QFETCH(QStringList, row);
-    const SettingsResult result = FromValues(row[1], row[2]);
-    const AppSettings& s = result.Settings;
-    const QHash<QString, QString> fields = {
-        {"Starting Points", QString::number(s.StartingPoints)},
-        {"Starting Equipment Weight", s.StartingEquipmentWeight.ToText(u'.')},
-        {"Character Path", s.CharacterPath},
-        {"Weapons File Name", s.WeaponsFileName},
-        {"Starting Equipment Name", s.StartingEquipmentName},
-        {"Medical Skill Name", s.MedicalSkillName},
-        {"Explosives Skill Name", s.ExplosivesSkillName},
-        {"Weapons File Identifier", s.WeaponsFileIdentifier},
-        {"Model Path", s.ModelPath}};
-    QCOMPARE(fields.value(row[1]), row[3]);
-    // A refused value is named with its key and the file: "\"Starting Points\" in C:\...\Rostermaker.ini is
-    // 99999, ..."
-    QCOMPARE(result.Messages.value(0).section(u',', 0, 0),
-             row[4].isEmpty()
-                 ? QString()
-                 : u"\"%1\" in C:\\Games\\Mod\\Tool\\Rostermaker.ini is %2"_s.arg(row[1], row[2]));
-}
+// The settings with their defaults, the executable taken to be C:\Games\Mod\Tool\Rostermaker.exe (and
+// /games/mod/tool/rostermaker), and the settings file, characters folder and class list on a disk.
+class SettingsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void value_data() { AddTableRows("settings.txt"); }
+    void value()
+    {
+        QFETCH(QStringList, row);
+        const SettingsResult result = FromValues(row[1], row[2]);
+        const AppSettings& s = result.Settings;
+        const QHash<QString, QString> fields = {
+            {"Starting Points", QString::number(s.StartingPoints)},
+            {"Starting Equipment Weight", s.StartingEquipmentWeight.ToText(u'.')},
+            {"Character Path", s.CharacterPath},
+            {"Weapons File Name", s.WeaponsFileName},
+            {"Starting Equipment Name", s.StartingEquipmentName},
+            {"Medical Skill Name", s.MedicalSkillName},
+            {"Explosives Skill Name", s.ExplosivesSkillName},
+            {"Weapons File Identifier", s.WeaponsFileIdentifier},
+            {"Model Path", s.ModelPath}};
+        QCOMPARE(fields.value(row[1]), row[3]);
+        // A refused value is named with its key and the file: "\"Starting Points\" in C:\...\Rostermaker.ini
+        // is 99999, ..."
+        QCOMPARE(result.Messages.value(0).section(u',', 0, 0),
+                 row[4].isEmpty()
+                     ? QString()
+                     : u"\"%1\" in C:\\Games\\Mod\\Tool\\Rostermaker.ini is %2"_s.arg(row[1], row[2]));
+    }
 
-void SettingsTest::noValues_giveDefaults()
-{
-    QCOMPARE(FromValues(QString(), QString()).Settings.SettingsFilePath,
-             u"C:\\Games\\Mod\\Tool\\Rostermaker.ini"_s);
-    QCOMPARE(FromValues(QString(), QString(), PathStyle::Posix).Settings.CharacterPath,
-             u"/games/mod/tool/characters"_s);
-}
+    void noValues_giveDefaults()
+    {
+        QCOMPARE(FromValues(QString(), QString()).Settings.SettingsFilePath,
+                 u"C:\\Games\\Mod\\Tool\\Rostermaker.ini"_s);
+        QCOMPARE(FromValues(QString(), QString(), PathStyle::Posix).Settings.CharacterPath,
+                 u"/games/mod/tool/characters"_s);
+    }
 
-void SettingsTest::settingsFileAndCharactersFolder()
-{
-    GameFolder game;
-    QVERIFY(QDir(game.Path(u"tool/characters"_s)).removeRecursively());
-    QCOMPARE(LoadSettings(game.Location()).Messages,
-             QStringList{game.Path(u"tool/rostermaker.ini"_s) + u" not found. Defaults used."_s});
-    QVERIFY(QDir(game.Path(u"tool/characters"_s)).exists());
+    void settingsFileAndCharactersFolder()
+    {
+        GameFolder game;
+        QVERIFY(QDir(game.Path(u"tool/characters"_s)).removeRecursively());
+        QCOMPARE(LoadSettings(game.Location()).Messages,
+                 QStringList{game.Path(u"tool/rostermaker.ini"_s) + u" not found. Defaults used."_s});
+        QVERIFY(QDir(game.Path(u"tool/characters"_s)).exists());
 
-    // The settings file bears the executable's name; its folder is made one level deep, or reported.
-    game.AddFile(u"tool/editor-1.2.ini"_s,
-                 CrLfBytes({"[application]", "starting points = 25", "Character Path=\\a\\b"}));
-    const ProgramLocation editor{game.Path(u"tool"_s), u"editor-1.2"_s, NativePathStyle()};
-    SettingsResult result = LoadSettings(editor);
-    QCOMPARE(result.Settings.StartingPoints, qint16(25));
-    QCOMPARE(result.Messages,
-             QStringList{game.Path(u"tool/a/b"_s) +
-                         u" was not found. An attempt to create the path was unsuccessfully made."_s});
-    QVERIFY(QDir().mkpath(game.Path(u"tool/a"_s)));
-    QVERIFY(LoadSettings(editor).Messages.isEmpty() && QDir(game.Path(u"tool/a/b"_s)).exists());
+        // The settings file bears the executable's name; its folder is made one level deep, or reported.
+        game.AddFile(u"tool/editor-1.2.ini"_s,
+                     CrLfBytes({"[application]", "starting points = 25", "Character Path=\\a\\b"}));
+        const ProgramLocation editor{game.Path(u"tool"_s), u"editor-1.2"_s, NativePathStyle()};
+        SettingsResult result = LoadSettings(editor);
+        QCOMPARE(result.Settings.StartingPoints, qint16(25));
+        QCOMPARE(result.Messages,
+                 QStringList{game.Path(u"tool/a/b"_s) +
+                             u" was not found. An attempt to create the path was unsuccessfully made."_s});
+        QVERIFY(QDir().mkpath(game.Path(u"tool/a"_s)));
+        QVERIFY(LoadSettings(editor).Messages.isEmpty() && QDir(game.Path(u"tool/a/b"_s)).exists());
 
-    if (NativePathStyle() == PathStyle::Windows)
-        QSKIP("Windows disks do not tell case apart");
-    game.AddFile(u"tool/editor-1.2.ini"_s, CrLfBytes({"[Application]", "Character Path=\\A\\B"}));
-    QCOMPARE(LoadSettings(editor).Settings.CharacterPath, game.Path(u"tool/a/b"_s)); // no second folder
-    QVERIFY(!QDir(game.Path(u"tool/A"_s)).exists());
-}
+        if (NativePathStyle() == PathStyle::Windows)
+            QSKIP("Windows disks do not tell case apart");
+        game.AddFile(u"tool/editor-1.2.ini"_s, CrLfBytes({"[Application]", "Character Path=\\A\\B"}));
+        QCOMPARE(LoadSettings(editor).Settings.CharacterPath, game.Path(u"tool/a/b"_s)); // no second folder
+        QVERIFY(!QDir(game.Path(u"tool/A"_s)).exists());
+    }
+};
 
 QTEST_GUILESS_MAIN(SettingsTest)
 #include "settingstest.moc"

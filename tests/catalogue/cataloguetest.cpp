@@ -4,22 +4,6 @@
 #include "platform/numbers.h"
 #include "support/testsupport.h"
 
-// Weapons files as the game and the tools around it write them, the catalogue they fill, and the grid's
-// rows.
-class CatalogueTest : public QObject {
-    Q_OBJECT
-private slots:
-    void read_data() { AddTableRows("weapons-files.txt"); }
-    void read();
-    void badNumber_data() { AddTableRows("bad-numbers.txt"); }
-    void badNumber();
-    void manyHeaderRows_readInLinearTime();
-    void oddFiles_areReadOrRefusedWithoutHarm();
-    void gridRow_data() { AddTableRows("grid-rows.txt"); }
-    void gridRow();
-    void entriesNameItemsWithoutBlanksAround();
-};
-
 namespace {
 
 // Each record as InternalName/DisplayName/CostPoints/Weight/SpecialModes, separated by " ; ".
@@ -35,82 +19,92 @@ QString RecordsOf(const QList<Equipment>& items)
 
 } // namespace
 
-void CatalogueTest::read()
-{
-    QFETCH(QStringList, row);
-    const WeaponsFileContent content =
-        ReadWeaponsFile(DecodeFileText(row[1].toLatin1()), row.size() > 3 ? row[3] : u"InternalName"_s);
-    QVERIFY(!content.Error);
-    QCOMPARE(RecordsOf(content.Items), row[2]);
-}
-
-void CatalogueTest::badNumber()
-{
-    QFETCH(QStringList, row);
-    const QString text =
-        u"InternalName,CostPoints,Weight,AmmoWeightPerUnit,\r\nm,1,2,3,\r\n%1\r\nn,1,"_s.arg(row[1]);
-    const WeaponsFileContent content = ReadWeaponsFile(text, u"InternalName"_s);
-    QVERIFY(content.Error);
-    QCOMPARE(BadWeaponsFieldMessage(u"C:\\Games\\Mod\\weapons.csv"_s, *content.Error),
-             u"Error : Invalid value in file C:\\Games\\Mod\\weapons.csv, line 3, column %1 %2\r\n\r\n"
-             "The Application will not run without this file."_s.arg(row[2], row[3]));
-}
-
-// Found by fuzzing: files made mostly of header rows once took time that grew with the square of their
-// rows; these are sized so that such a reader would outlast the test's timeout.
-void CatalogueTest::manyHeaderRows_readInLinearTime()
-{
-    const QString text = u"InternalName\r\n"_s.repeated(160000) + u"InternalName"_s +
-                         u","_s.repeated(300000) + u"DisplayName,\r\n"_s + u","_s.repeated(300000) +
-                         u"Knife,k\r\n"_s;
-    QCOMPARE(RecordsOf(ReadWeaponsFile(text, u"InternalName"_s).Items), u"/Knife/0/0/"_s);
-}
-
-void CatalogueTest::oddFiles_areReadOrRefusedWithoutHarm()
-{
-    const QByteArray junk = Junk(65536);
-    const QByteArray files[] = {"", "InternalName,DisplayName,\r\nx," + QByteArray(10 << 20, 'x') + ",",
-                                "InternalName,CostPoints,\r\n" + junk + "\r\nx,five,"};
-    AppSettings settings;
-    settings.WeaponsFileName = u"..\\weapons.csv"_s;
-    settings.WeaponsFileIdentifier = u"InternalName"_s;
-    for (const QByteArray& file : files) {
-        GameFolder game;
-        game.AddFile(u"weapons.csv"_s, file);
-        const WeaponsFileLoad load = LoadWeaponsFile(settings, game.Location());
-        QCOMPARE(load.FailureMessage.section(u" in file"_s, 0, 0),
-                 file.endsWith("five,") ? u"Error : Invalid value"_s : QString());
-        QVERIFY(CatalogueGridItems(load.Catalogue).isEmpty()); // nothing that costs points
+// Weapons files as the game and the tools around it write them, the catalogue they fill, and the grid's
+// rows.
+class CatalogueTest : public QObject {
+    Q_OBJECT
+private slots:
+    void read_data() { AddTableRows("weapons-files.txt"); }
+    void read()
+    {
+        QFETCH(QStringList, row);
+        const WeaponsFileContent content =
+            ReadWeaponsFile(DecodeFileText(row[1].toLatin1()), row.size() > 3 ? row[3] : u"InternalName"_s);
+        QVERIFY(!content.Error);
+        QCOMPARE(RecordsOf(content.Items), row[2]);
     }
-}
 
-void CatalogueTest::gridRow()
-{
-    QFETCH(QStringList, row);
-    const EquipmentCatalogue catalogue = CatalogueOf({row[1]}); // the cells point into it
-    const CatalogueGridRow cells = CatalogueGridRowOf(catalogue.At(0));
-    QCOMPARE(QStringList(cells.begin(), cells.end()).join(u'/'), row[2]);
-    const CatalogueGridRow heading = CatalogueGridHeading();
-    QCOMPARE(QStringList(heading.begin(), heading.end()).join(u'/'),
-             u"Weapons and equipment/ Points/Weight/Ammunition Included"_s);
-}
+    void badNumber_data() { AddTableRows("bad-numbers.txt"); }
+    void badNumber()
+    {
+        QFETCH(QStringList, row);
+        const QString text =
+            u"InternalName,CostPoints,Weight,AmmoWeightPerUnit,\r\nm,1,2,3,\r\n%1\r\nn,1,"_s.arg(row[1]);
+        const WeaponsFileContent content = ReadWeaponsFile(text, u"InternalName"_s);
+        QVERIFY(content.Error);
+        QCOMPARE(BadWeaponsFieldMessage(u"C:\\Games\\Mod\\weapons.csv"_s, *content.Error),
+                 u"Error : Invalid value in file C:\\Games\\Mod\\weapons.csv, line 3, column %1 %2\r\n\r\n"
+                 "The Application will not run without this file."_s.arg(row[2], row[3]));
+    }
 
-void CatalogueTest::entriesNameItemsWithoutBlanksAround()
-{
-    const EquipmentCatalogue catalogue = CatalogueOf({"m4,  M4A1 ,,5,,,,,,,,,", "tags,Dog Tags,,0,,,,,,,,,",
-                                                      "", "m4b,M4A1,,-6,,,,,,,,,", "m4c,m4a1,,7,,,,,,,,,"});
-    QCOMPARE(CatalogueGridItems(catalogue), (QList<qsizetype>{0, 3, 4})); // the items that cost points
-    QStringList named;
-    catalogue.ForEachListedAs(u"M4A1 "_s,
-                              [&named](const Equipment& item) { named.append(item.InternalName); });
-    QCOMPARE(named, (QStringList{"m4", "m4b"}));
-    QCOMPARE(catalogue.FirstListedAs(u" M4A1"_s)->InternalName, u"m4"_s);
-    QCOMPARE(catalogue.FirstListedAs(u"M4A1\t"_s), nullptr);
-    QCOMPARE(ListedName(catalogue.At(0)), u"M4A1"_s);
-    catalogue.ForEachWithInternalName(u"m4b"_s,
-                                      [&named](const Equipment& item) { named.append(item.DisplayName); });
-    QCOMPARE(named.last(), u"M4A1"_s);
-}
+    // Found by fuzzing: files made mostly of header rows once took time that grew with the square of their
+    // rows; these are sized so that such a reader would outlast the test's timeout.
+    void manyHeaderRows_readInLinearTime()
+    {
+        const QString text = u"InternalName\r\n"_s.repeated(160000) + u"InternalName"_s +
+                             u","_s.repeated(300000) + u"DisplayName,\r\n"_s + u","_s.repeated(300000) +
+                             u"Knife,k\r\n"_s;
+        QCOMPARE(RecordsOf(ReadWeaponsFile(text, u"InternalName"_s).Items), u"/Knife/0/0/"_s);
+    }
+
+    void oddFiles_areReadOrRefusedWithoutHarm()
+    {
+        const QByteArray junk = Junk(65536);
+        const QByteArray files[] = {"", "InternalName,DisplayName,\r\nx," + QByteArray(10 << 20, 'x') + ",",
+                                    "InternalName,CostPoints,\r\n" + junk + "\r\nx,five,"};
+        AppSettings settings;
+        settings.WeaponsFileName = u"..\\weapons.csv"_s;
+        settings.WeaponsFileIdentifier = u"InternalName"_s;
+        for (const QByteArray& file : files) {
+            GameFolder game;
+            game.AddFile(u"weapons.csv"_s, file);
+            const WeaponsFileLoad load = LoadWeaponsFile(settings, game.Location());
+            QCOMPARE(load.FailureMessage.section(u" in file"_s, 0, 0),
+                     file.endsWith("five,") ? u"Error : Invalid value"_s : QString());
+            QVERIFY(CatalogueGridItems(load.Catalogue).isEmpty()); // nothing that costs points
+        }
+    }
+
+    void gridRow_data() { AddTableRows("grid-rows.txt"); }
+    void gridRow()
+    {
+        QFETCH(QStringList, row);
+        const EquipmentCatalogue catalogue = CatalogueOf({row[1]}); // the cells point into it
+        const CatalogueGridRow cells = CatalogueGridRowOf(catalogue.At(0));
+        QCOMPARE(QStringList(cells.begin(), cells.end()).join(u'/'), row[2]);
+        const CatalogueGridRow heading = CatalogueGridHeading();
+        QCOMPARE(QStringList(heading.begin(), heading.end()).join(u'/'),
+                 u"Weapons and equipment/ Points/Weight/Ammunition Included"_s);
+    }
+
+    void entriesNameItemsWithoutBlanksAround()
+    {
+        const EquipmentCatalogue catalogue =
+            CatalogueOf({"m4,  M4A1 ,,5,,,,,,,,,", "tags,Dog Tags,,0,,,,,,,,,", "", "m4b,M4A1,,-6,,,,,,,,,",
+                         "m4c,m4a1,,7,,,,,,,,,"});
+        QCOMPARE(CatalogueGridItems(catalogue), (QList<qsizetype>{0, 3, 4})); // the items that cost points
+        QStringList named;
+        catalogue.ForEachListedAs(u"M4A1 "_s,
+                                  [&named](const Equipment& item) { named.append(item.InternalName); });
+        QCOMPARE(named, (QStringList{"m4", "m4b"}));
+        QCOMPARE(catalogue.FirstListedAs(u" M4A1"_s)->InternalName, u"m4"_s);
+        QCOMPARE(catalogue.FirstListedAs(u"M4A1\t"_s), nullptr);
+        QCOMPARE(ListedName(catalogue.At(0)), u"M4A1"_s);
+        catalogue.ForEachWithInternalName(
+            u"m4b"_s, [&named](const Equipment& item) { named.append(item.DisplayName); });
+        QCOMPARE(named.last(), u"M4A1"_s);
+    }
+};
 
 QTEST_GUILESS_MAIN(CatalogueTest)
 #include "cataloguetest.moc"

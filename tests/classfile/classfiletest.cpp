@@ -17,35 +17,12 @@
 #include <unistd.h>
 #endif
 
-// Class files byte for byte: the classes of classes.txt written, and the files of reads.txt read, each
-// file <name>.cfg in the data folder. Then saving and loading them, the checks before a save, the keyboard
-// commands, and saves that the system refuses half way.
-class ClassFileTest : public QObject {
-    Q_OBJECT
-private slots:
-    void written_data() { AddTableRows("classes.txt"); }
-    void written();
-    void read_data() { AddTableRows("reads.txt"); }
-    void read();
-    void saveAndLoad_theFileFoundInAnyCase();
-    void oddFiles_areReadOrReportedWithoutHarm();
-    void classNameRefusal_data() { AddTableRows("class-names.txt"); }
-    void classNameRefusal();
-    void saveChecksAndKeyboardCommands();
-    void savesCutHalfWay_areReportedFileKept();
-};
-
 namespace {
-
-QByteArray DataFile(const QString& name)
-{
-    return ReadTestFile(u"" ROSTERMAKER_TEST_DATA "/"_s + name);
-}
 
 const EquipmentCatalogue& Catalogue() // of data/catalogue.csv
 {
     static const EquipmentCatalogue catalogue = CatalogueOf(
-        QString::fromUtf8(DataFile(u"catalogue.csv"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts).mid(1));
+        QString::fromUtf8(TestDataFile(u"catalogue.csv"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts).mid(1));
     return catalogue;
 }
 
@@ -80,7 +57,7 @@ QString Summary(const LoadedClass& loaded)
 
 LoadedClass ReadCase(const QString& name)
 {
-    return ReadClassFile(DecodeWindows1252(DataFile(name + u".cfg"_s)), Catalogue());
+    return ReadClassFile(DecodeWindows1252(TestDataFile(name + u".cfg"_s)), Catalogue());
 }
 
 AppSettings SettingsFor(const QString& characterPath)
@@ -127,151 +104,163 @@ bool SaveFailsInChild(const QString& folder, bool unprivileged)
 
 } // namespace
 
-void ClassFileTest::written()
-{
-    QFETCH(QStringList, row);
-    if (row[0] == u"all-levels" && DecodeFileText("\xE9") != u"\u00E9")
-        QSKIP("the file code page is not Windows-1252");
-    const QByteArray file = DataFile(row[0] + u".cfg"_s);
-    QCOMPARE(ClassFileBytes(RecordOf(row), Catalogue(), Base), file);
-    if (row[0] == u"shared-display-name")
-        return; // one entry writes two lines, which read back as two entries
-    // The file reads back into the class that wrote it.
-    const LoadedClass loaded = ReadCase(row[0]);
-    ClassRecord reread{
-        loaded.ClassName.value_or(QString()), loaded.Callsign.value_or(QString()), {}, {}, {}, {}, {},
-        QStringList{Base} + loaded.Entries};
-    const SkinSet skins = loaded.Skins.value_or(SkinSet());
-    std::tie(reread.Model, reread.HeadSkin, reread.BodySkin, reread.LegsSkin) =
-        std::tie(skins.Model, skins.HeadSkin, skins.BodySkin, skins.LegsSkin);
-    for (std::size_t i = 0; i < reread.Levels.size(); ++i)
-        reread.Levels[i] = loaded.Levels[i].value_or(0);
-    QCOMPARE(ClassFileBytes(reread, Catalogue(), Base), file);
-}
-
-void ClassFileTest::read()
-{
-    QFETCH(QStringList, row);
-    QCOMPARE(Summary(ReadCase(row[0])), row.mid(1).join(u" | "_s));
-}
-
-void ClassFileTest::saveAndLoad_theFileFoundInAnyCase()
-{
-    GameFolder dir;
-    const AppSettings settings = SettingsFor(dir.Path());
-    dir.AddFile(u"Charlie.CFG"_s, QByteArray(4096, 'x'));
-    ClassRecord charlie = RecordOf({"sniper", "Sniper", "Hawk", "trooper", "001", "002", "003", "2000400003",
-                                    "Long Rifle;Long Rifle Ammo"});
-    charlie.ClassName = u" Charlie "_s;
-    QVERIFY(SaveClassFile(charlie, Catalogue(), settings, NativePathStyle()).Saved);
-    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Charlie.CFG"});
-    QCOMPARE(ReadTestFile(dir.Path(u"Charlie.CFG"_s)),
-             DataFile(u"sniper.cfg"_s).replace("Sniper", "Charlie"));
-    const LoadOutcome loaded = LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
-    QCOMPARE(Summary(loaded.Loaded.value_or(LoadedClass())),
-             u"Charlie | Hawk | trooper/001 002 003 | 2...4....3.. | Long Rifle;Long Rifle Ammo"_s);
-
-    QCOMPARE(LoadClassFile(u"Gone"_s, settings, Catalogue(), NativePathStyle())
-                 .Message.value_or(QString())
-                 .section(u'\r', 0, 0),
-             u"Error : Unable to open file %1 for read access. Check the following:"_s.arg(
-                 dir.Path(u"Gone.cfg"_s)));
-    QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
-}
-
-void ClassFileTest::oddFiles_areReadOrReportedWithoutHarm()
-{
-    GameFolder dir;
-    const AppSettings settings = SettingsFor(dir.Path());
-    const QByteArray junk = Junk(65536);
-    const std::pair<QByteArray, bool> files[] = {{QByteArray(), false},
-                                                 {"", true},
-                                                 {junk, true},
-                                                 {"set callsign " + QByteArray(10 << 20, 'x'), true},
-                                                 {QByteArray(16 * 1024 * 1024 + 1, '\n'), false}};
-    for (const auto& [file, readable] : files) {
-        dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s,
-                    file); // null: a folder in the file's place
-        const LoadOutcome outcome = LoadClassFile(u"Odd"_s, settings, Catalogue(), NativePathStyle());
-        QCOMPARE(bool(outcome.Loaded), readable);
-        QCOMPARE(outcome.Message.value_or(QString()).startsWith(u"Error : Unable to open file "_s),
-                 !readable);
-        if (file.isNull())
-            QVERIFY(QDir(dir.Path(u"Odd.cfg"_s)).removeRecursively());
+// Class files byte for byte: the classes of classes.txt written, and the files of reads.txt read, each
+// file <name>.cfg in the data folder. Then saving and loading them, the checks before a save, the keyboard
+// commands, and saves that the system refuses half way.
+class ClassFileTest : public QObject {
+    Q_OBJECT
+private slots:
+    void written_data() { AddTableRows("classes.txt"); }
+    void written()
+    {
+        QFETCH(QStringList, row);
+        if (row[0] == u"all-levels" && DecodeFileText("\xE9") != u"\u00E9")
+            QSKIP("the file code page is not Windows-1252");
+        const QByteArray file = TestDataFile(row[0] + u".cfg"_s);
+        QCOMPARE(ClassFileBytes(RecordOf(row), Catalogue(), Base), file);
+        if (row[0] == u"shared-display-name")
+            return; // one entry writes two lines, which read back as two entries
+        // The file reads back into the class that wrote it.
+        const LoadedClass loaded = ReadCase(row[0]);
+        ClassRecord reread{
+            loaded.ClassName.value_or(QString()), loaded.Callsign.value_or(QString()), {}, {}, {}, {}, {},
+            QStringList{Base} + loaded.Entries};
+        const SkinSet skins = loaded.Skins.value_or(SkinSet());
+        std::tie(reread.Model, reread.HeadSkin, reread.BodySkin, reread.LegsSkin) =
+            std::tie(skins.Model, skins.HeadSkin, skins.BodySkin, skins.LegsSkin);
+        for (std::size_t i = 0; i < reread.Levels.size(); ++i)
+            reread.Levels[i] = loaded.Levels[i].value_or(0);
+        QCOMPARE(ClassFileBytes(reread, Catalogue(), Base), file);
     }
-    // A characters folder removed while the editor runs: the save is reported.
-    ClassRecord record;
-    record.ClassName = u"Ranger"_s;
-    QCOMPARE(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"gone"_s)), NativePathStyle())
-                 .Message.value_or(QString())
-                 .section(u':', 0, 0),
-             u"Unable to save the class file "_s + dir.Path(u"gone/Ranger.cfg"_s).section(u':', 0, 0));
-}
 
-void ClassFileTest::classNameRefusal()
-{
-    QFETCH(QStringList, row);
-    if (row[0].startsWith(u"1252") && DecodeFileText("\x80") != u"\u20AC")
-        QSKIP("the file code page is not Windows-1252");
-    const QString refusal = ClassNameRefusal(row[1]).value_or(QString());
-    if (row[2] == u"-")
-        QCOMPARE(refusal, QString());
-    else
-        QVERIFY2(refusal.startsWith(u"As the Character name is "_s) && refusal.contains(row[2]),
-                 qPrintable(refusal));
-    if (row[0] == u"symbols")
-        QCOMPARE(refusal,
-                 u"As the Character name is used as the file name the following symbols are not permitted in "
-                 "the characters name: < > * & | / \\ : ? \""_s);
-}
+    void read_data() { AddTableRows("reads.txt"); }
+    void read()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(Summary(ReadCase(row[0])), row.mid(1).join(u" | "_s));
+    }
 
-// The window shows the refusals of the Save button and of Alt+S; what it does not meet is here.
-void ClassFileTest::saveChecksAndKeyboardCommands()
-{
-    QCOMPARE(SaveButtonRefusal(u"0"_s, u" <New Class>"_s), std::nullopt);
-    QCOMPARE(AltSaveRefusal(u"0"_s), std::nullopt);
-    QCOMPARE(int(KeyCommandFor(83, 2)) + int(KeyCommandFor(68, 4)), int(KeyCommand::None)); // Ctrl+S, Alt+D
+    void saveAndLoad_theFileFoundInAnyCase()
+    {
+        GameFolder dir;
+        const AppSettings settings = SettingsFor(dir.Path());
+        dir.AddFile(u"Charlie.CFG"_s, QByteArray(4096, 'x'));
+        ClassRecord charlie = RecordOf({"sniper", "Sniper", "Hawk", "trooper", "001", "002", "003",
+                                        "2000400003", "Long Rifle;Long Rifle Ammo"});
+        charlie.ClassName = u" Charlie "_s;
+        QVERIFY(SaveClassFile(charlie, Catalogue(), settings, NativePathStyle()).Saved);
+        QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Charlie.CFG"});
+        QCOMPARE(ReadTestFile(dir.Path(u"Charlie.CFG"_s)),
+                 TestDataFile(u"sniper.cfg"_s).replace("Sniper", "Charlie"));
+        const LoadOutcome loaded = LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
+        QCOMPARE(Summary(loaded.Loaded.value_or(LoadedClass())),
+                 u"Charlie | Hawk | trooper/001 002 003 | 2...4....3.. | Long Rifle;Long Rifle Ammo"_s);
 
-    // Refused saves touch no file: the skill check comes first, then the name.
-    GameFolder dir;
-    dir.AddFile(u"Sniper.cfg"_s, "old");
-    ClassRecord record = RecordOf({"sniper", "Sniper", "", "", "", "", "", "", ""});
-    record.Entries.append(u"C4 Charge"_s); // needs the explosives skill
-    record.ClassName = u"Sni:per"_s;
-    const SaveOutcome refused =
-        SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle());
-    QCOMPARE(refused.Message.value_or(QString()),
-             u"You must posess an explosives skill to handle explosives"_s);
-    QVERIFY(!refused.Saved);
-    record.Entries.removeLast();
-    QVERIFY(!SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle()).Saved);
-    QCOMPARE(ReadTestFile(dir.Path(u"Sniper.cfg"_s)), QByteArray("old"));
-}
+        QCOMPARE(LoadClassFile(u"Gone"_s, settings, Catalogue(), NativePathStyle())
+                     .Message.value_or(QString())
+                     .section(u'\r', 0, 0),
+                 u"Error : Unable to open file %1 for read access. Check the following:"_s.arg(
+                     dir.Path(u"Gone.cfg"_s)));
+        QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
+    }
 
-// Saves that the system refuses half way, in a child process: a characters folder without write rights
-// (the old file itself may be written by anybody), and a full disk.
-void ClassFileTest::savesCutHalfWay_areReportedFileKept()
-{
+    void oddFiles_areReadOrReportedWithoutHarm()
+    {
+        GameFolder dir;
+        const AppSettings settings = SettingsFor(dir.Path());
+        const QByteArray junk = Junk(65536);
+        const std::pair<QByteArray, bool> files[] = {{QByteArray(), false},
+                                                     {"", true},
+                                                     {junk, true},
+                                                     {"set callsign " + QByteArray(10 << 20, 'x'), true},
+                                                     {QByteArray(16 * 1024 * 1024 + 1, '\n'), false}};
+        for (const auto& [file, readable] : files) {
+            dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s,
+                        file); // null: a folder in the file's place
+            const LoadOutcome outcome = LoadClassFile(u"Odd"_s, settings, Catalogue(), NativePathStyle());
+            QCOMPARE(bool(outcome.Loaded), readable);
+            QCOMPARE(outcome.Message.value_or(QString()).startsWith(u"Error : Unable to open file "_s),
+                     !readable);
+            if (file.isNull())
+                QVERIFY(QDir(dir.Path(u"Odd.cfg"_s)).removeRecursively());
+        }
+        // A characters folder removed while the editor runs: the save is reported.
+        ClassRecord record;
+        record.ClassName = u"Ranger"_s;
+        QCOMPARE(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"gone"_s)), NativePathStyle())
+                     .Message.value_or(QString())
+                     .section(u':', 0, 0),
+                 u"Unable to save the class file "_s + dir.Path(u"gone/Ranger.cfg"_s).section(u':', 0, 0));
+    }
+
+    void classNameRefusal_data() { AddTableRows("class-names.txt"); }
+    void classNameRefusal()
+    {
+        QFETCH(QStringList, row);
+        if (row[0].startsWith(u"1252") && DecodeFileText("\x80") != u"\u20AC")
+            QSKIP("the file code page is not Windows-1252");
+        const QString refusal = ClassNameRefusal(row[1]).value_or(QString());
+        if (row[2] == u"-")
+            QCOMPARE(refusal, QString());
+        else
+            QVERIFY2(refusal.startsWith(u"As the Character name is "_s) && refusal.contains(row[2]),
+                     qPrintable(refusal));
+        if (row[0] == u"symbols")
+            QCOMPARE(
+                refusal,
+                u"As the Character name is used as the file name the following symbols are not permitted in "
+                "the characters name: < > * & | / \\ : ? \""_s);
+    }
+
+    // The window shows the refusals of the Save button and of Alt+S; what it does not meet is here.
+    void saveChecksAndKeyboardCommands()
+    {
+        QCOMPARE(SaveButtonRefusal(u"0"_s, u" <New Class>"_s), std::nullopt);
+        QCOMPARE(AltSaveRefusal(u"0"_s), std::nullopt);
+        QCOMPARE(int(KeyCommandFor(83, 2)) + int(KeyCommandFor(68, 4)),
+                 int(KeyCommand::None)); // Ctrl+S, Alt+D
+
+        // Refused saves touch no file: the skill check comes first, then the name.
+        GameFolder dir;
+        dir.AddFile(u"Sniper.cfg"_s, "old");
+        ClassRecord record = RecordOf({"sniper", "Sniper", "", "", "", "", "", "", ""});
+        record.Entries.append(u"C4 Charge"_s); // needs the explosives skill
+        record.ClassName = u"Sni:per"_s;
+        const SaveOutcome refused =
+            SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle());
+        QCOMPARE(refused.Message.value_or(QString()),
+                 u"You must posess an explosives skill to handle explosives"_s);
+        QVERIFY(!refused.Saved);
+        record.Entries.removeLast();
+        QVERIFY(!SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle()).Saved);
+        QCOMPARE(ReadTestFile(dir.Path(u"Sniper.cfg"_s)), QByteArray("old"));
+    }
+
+    // Saves that the system refuses half way, in a child process: a characters folder without write rights
+    // (the old file itself may be written by anybody), and a full disk.
+    void savesCutHalfWay_areReportedFileKept()
+    {
 #ifndef Q_OS_UNIX
-    QSKIP("needs fork, setuid and setrlimit");
+        QSKIP("needs fork, setuid and setrlimit");
 #endif
-    GameFolder dir;
-    const QString folder = dir.Path(u"tool/characters"_s);
-    dir.AddFile(u"tool/characters/Sniper.cfg"_s, "old");
-    const auto all =
-        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther | QFileDevice::WriteOther;
-    QVERIFY(QFile::setPermissions(folder + u"/Sniper.cfg"_s, all));
-    const auto readAndList = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                             QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
-    for (const QString& path : {dir.Path(), dir.Path(u"tool"_s)})
-        QVERIFY(QFile::setPermissions(path, readAndList | QFileDevice::WriteOwner));
-    QVERIFY(QFile::setPermissions(folder, readAndList));
-    QVERIFY(SaveFailsInChild(folder, true));
-    QVERIFY(QFile::setPermissions(folder, readAndList | QFileDevice::WriteOwner));
-    QVERIFY(SaveFailsInChild(folder, false));
-    QCOMPARE(ReadTestFile(folder + u"/Sniper.cfg"_s), QByteArray("old"));
-    QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Sniper.cfg"});
-}
+        GameFolder dir;
+        const QString folder = dir.Path(u"tool/characters"_s);
+        dir.AddFile(u"tool/characters/Sniper.cfg"_s, "old");
+        const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
+                         QFileDevice::WriteOther;
+        QVERIFY(QFile::setPermissions(folder + u"/Sniper.cfg"_s, all));
+        const auto readAndList = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                 QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
+        for (const QString& path : {dir.Path(), dir.Path(u"tool"_s)})
+            QVERIFY(QFile::setPermissions(path, readAndList | QFileDevice::WriteOwner));
+        QVERIFY(QFile::setPermissions(folder, readAndList));
+        QVERIFY(SaveFailsInChild(folder, true));
+        QVERIFY(QFile::setPermissions(folder, readAndList | QFileDevice::WriteOwner));
+        QVERIFY(SaveFailsInChild(folder, false));
+        QCOMPARE(ReadTestFile(folder + u"/Sniper.cfg"_s), QByteArray("old"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Sniper.cfg"});
+    }
+};
 
 QTEST_GUILESS_MAIN(ClassFileTest)
 #include "classfiletest.moc"

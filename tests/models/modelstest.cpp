@@ -9,93 +9,89 @@ class ModelsTest : public QObject {
     Q_OBJECT
 private slots:
     void skinFolderFile_data() { AddTableRows("skin-folder-files.txt"); }
-    void skinFolderFile();
-    void skinIdsAndModelsFolder();
-    void library_listsModelsAndTheSkinsTheirFilesName();
-    void library_modelWithoutSkinFile_hasNoSkins();
-    void library_oddSkinFolderFiles_giveNoSkins();
-};
-
-void ModelsTest::skinFolderFile()
-{
-    QFETCH(QStringList, row);
-    const QString parent = ModelsParentFolderOf(u"C:\\Game\\main\\models\\people"_s, PathStyle::Windows);
-    const SkinFolders previous{u"C:\\old\\h"_s, u"C:\\old\\b"_s, u"C:\\old\\l"_s};
-    const SkinFolders folders = ReadSkinFolderFile(row[1], parent, previous, PathStyle::Windows);
-    QCOMPARE(QStringList({folders.Head, folders.Body, folders.Legs}), row.mid(2));
-    const SkinFolders posix = ReadSkinFolderFile(row[1], u"/game/main/models/"_s, {}, PathStyle::Posix);
-    QVERIFY(!posix.Head.contains(u'\\') && !posix.Body.contains(u'\\'));
-}
-
-void ModelsTest::skinIdsAndModelsFolder()
-{
-    QCOMPARE(SkinIdsFromFileNames({"legs_r02.tga", "HEAD_00A.TGA", "head_001p1.tga", "body_002p2.tga",
-                                   "head_001P1.tga", "head_1.tga", "head_.tga", "head", "head_0.1.tga"}),
-             (QStringList{"r02", "00A", "001", "1", "", "", "0"}));
-    const ProgramLocation win{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
-    const ProgramLocation posix{u"/games/mod/tool"_s, u"rostermaker"_s, PathStyle::Posix};
-    QCOMPARE(ResolveModelsFolder(u"..\\main\\models\\people"_s, win),
-             u"C:\\Games\\Mod\\main\\models\\people"_s);
-    QCOMPARE(ResolveModelsFolder(u"C:\\Game\\models"_s, win), u"C:\\Game\\models"_s);
-    QCOMPARE(ResolveModelsFolder(u"0"_s, win), u"C:\\Games\\Mod\\Tool0"_s);
-    QCOMPARE(ResolveModelsFolder(u"..\\main\\models"_s, posix), u"/games/mod/main/models"_s);
-    QCOMPARE(ResolveModelsFolder(u"D:\\Game\\models"_s, posix), u"D:/Game/models"_s);
-}
-
-void ModelsTest::library_listsModelsAndTheSkinsTheirFilesName()
-{
-    GameFolder game;
-    game.AddModel(
-        u"Ranger"_s, {"head people/Ranger", "body SKINS/shared", "legs=people/Ranger"},
-        {"head_002.tga", "HEAD_00A.TGA", "head_001.tga", "head_01.tga", "head_003.bmp", "legs_r01.tga"});
-    game.AddModel(u"amber"_s, {"head people/amber"});
-    for (const char* image : {"body_001.tga", "body_002.tga"})
-        game.AddFile(u"main/models/skins/shared/"_s + QString::fromLatin1(image));
-    ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
-    QCOMPARE(library.ModelNames(), (QStringList{"amber", "Ranger"}));
-    const SkinLists skins = library.DiscoverSkins(u"Ranger"_s);
-    QCOMPARE(skins.Head, (QStringList{"001", "002", "00A"}));
-    QCOMPARE(skins.Body, (QStringList{"001", "002"})); // SKINS found as skins on case-sensitive disks
-    QCOMPARE(skins.Legs, QStringList{"r01"});
-    QCOMPARE(library.DiscoverSkins(u"amber"_s).Head, QStringList()); // a folder without images
-    QCOMPARE(ModelLibrary(u"..\\nowhere"_s, game.Location()).ModelNames(), std::nullopt);
-    if (EncodeFileText(u"\u00E9") != "\xE9")
-        QSKIP("the file code page (the system's on Windows) is not Windows-1252");
-    game.AddModel(u"Caf\u00E9"_s, {"head people/Caf\u00E9"}, {"head_c01.tga"}); // the file in the code page
-    QCOMPARE(library.DiscoverSkins(u"Caf\u00E9"_s).Head, QStringList{"c01"});
-}
-
-void ModelsTest::library_modelWithoutSkinFile_hasNoSkins()
-{
-    GameFolder game;
-    game.AddModel(u"Ranger"_s, {"head people/Ranger", "legs people/Ranger"},
-                  {"head_001.tga", "legs_002.tga"});
-    game.AddModel(u"Sapper"_s, {}, {"head_009.tga"});
-    game.AddModel(u"Urban"_s, {"head people/Urban"}, {"head_u01.tga", "legs_u09.tga"});
-    game.AddFile(u"main/models/people/skinfolder.txt"_s,
-                 "legs people/Urban\r\n"); // the models folder's
-    ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
-    library.DiscoverSkins(u"Ranger"_s);
-    const SkinLists sapper = library.DiscoverSkins(u"Sapper"_s);
-    QCOMPARE(sapper.Head + sapper.Body + sapper.Legs, QStringList());
-    const SkinLists urban = library.DiscoverSkins(u"Urban"_s); // legs carried over from Ranger
-    QCOMPARE(urban.Head + urban.Legs, (QStringList{"u01", "002"}));
-    QCOMPARE(library.DiscoverSkins(QString()).Legs, QStringList{"u09"});
-}
-
-void ModelsTest::library_oddSkinFolderFiles_giveNoSkins()
-{
-    const QByteArray junk = Junk(65536);
-    for (const QByteArray& file : {QByteArray(), QByteArray(""), junk, "head " + QByteArray(10 << 20, 'x')}) {
-        GameFolder game;
-        game.AddModel(u"odd"_s, {}, {"head_001.tga"});
-        game.AddFile(u"main/models/people/odd/skinfolder.txt"_s + (file.isNull() ? u"/x"_s : QString()),
-                     file);
-        ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
-        const SkinLists skins = library.DiscoverSkins(u"odd"_s);
-        QCOMPARE(skins.Head + skins.Body + skins.Legs, QStringList());
+    void skinFolderFile()
+    {
+        QFETCH(QStringList, row);
+        const QString parent = ModelsParentFolderOf(u"C:\\Game\\main\\models\\people"_s, PathStyle::Windows);
+        const SkinFolders previous{u"C:\\old\\h"_s, u"C:\\old\\b"_s, u"C:\\old\\l"_s};
+        const SkinFolders folders = ReadSkinFolderFile(row[1], parent, previous, PathStyle::Windows);
+        QCOMPARE(QStringList({folders.Head, folders.Body, folders.Legs}), row.mid(2));
+        const SkinFolders posix = ReadSkinFolderFile(row[1], u"/game/main/models/"_s, {}, PathStyle::Posix);
+        QVERIFY(!posix.Head.contains(u'\\') && !posix.Body.contains(u'\\'));
     }
-}
+
+    void skinIdsAndModelsFolder()
+    {
+        QCOMPARE(SkinIdsFromFileNames({"legs_r02.tga", "HEAD_00A.TGA", "head_001p1.tga", "body_002p2.tga",
+                                       "head_001P1.tga", "head_1.tga", "head_.tga", "head", "head_0.1.tga"}),
+                 (QStringList{"r02", "00A", "001", "1", "", "", "0"}));
+        const ProgramLocation win{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
+        const ProgramLocation posix{u"/games/mod/tool"_s, u"rostermaker"_s, PathStyle::Posix};
+        QCOMPARE(ResolveModelsFolder(u"..\\main\\models\\people"_s, win),
+                 u"C:\\Games\\Mod\\main\\models\\people"_s);
+        QCOMPARE(ResolveModelsFolder(u"C:\\Game\\models"_s, win), u"C:\\Game\\models"_s);
+        QCOMPARE(ResolveModelsFolder(u"0"_s, win), u"C:\\Games\\Mod\\Tool0"_s);
+        QCOMPARE(ResolveModelsFolder(u"..\\main\\models"_s, posix), u"/games/mod/main/models"_s);
+        QCOMPARE(ResolveModelsFolder(u"D:\\Game\\models"_s, posix), u"D:/Game/models"_s);
+    }
+
+    void library_listsModelsAndTheSkinsTheirFilesName()
+    {
+        GameFolder game;
+        game.AddModel(
+            u"Ranger"_s, {"head people/Ranger", "body SKINS/shared", "legs=people/Ranger"},
+            {"head_002.tga", "HEAD_00A.TGA", "head_001.tga", "head_01.tga", "head_003.bmp", "legs_r01.tga"});
+        game.AddModel(u"amber"_s, {"head people/amber"});
+        for (const char* image : {"body_001.tga", "body_002.tga"})
+            game.AddFile(u"main/models/skins/shared/"_s + QString::fromLatin1(image));
+        ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
+        QCOMPARE(library.ModelNames(), (QStringList{"amber", "Ranger"}));
+        const SkinLists skins = library.DiscoverSkins(u"Ranger"_s);
+        QCOMPARE(skins.Head, (QStringList{"001", "002", "00A"}));
+        QCOMPARE(skins.Body, (QStringList{"001", "002"})); // SKINS found as skins on case-sensitive disks
+        QCOMPARE(skins.Legs, QStringList{"r01"});
+        QCOMPARE(library.DiscoverSkins(u"amber"_s).Head, QStringList()); // a folder without images
+        QCOMPARE(ModelLibrary(u"..\\nowhere"_s, game.Location()).ModelNames(), std::nullopt);
+        if (EncodeFileText(u"\u00E9") != "\xE9")
+            QSKIP("the file code page (the system's on Windows) is not Windows-1252");
+        game.AddModel(u"Caf\u00E9"_s, {"head people/Caf\u00E9"},
+                      {"head_c01.tga"}); // the file in the code page
+        QCOMPARE(library.DiscoverSkins(u"Caf\u00E9"_s).Head, QStringList{"c01"});
+    }
+
+    void library_modelWithoutSkinFile_hasNoSkins()
+    {
+        GameFolder game;
+        game.AddModel(u"Ranger"_s, {"head people/Ranger", "legs people/Ranger"},
+                      {"head_001.tga", "legs_002.tga"});
+        game.AddModel(u"Sapper"_s, {}, {"head_009.tga"});
+        game.AddModel(u"Urban"_s, {"head people/Urban"}, {"head_u01.tga", "legs_u09.tga"});
+        game.AddFile(u"main/models/people/skinfolder.txt"_s,
+                     "legs people/Urban\r\n"); // the models folder's
+        ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
+        library.DiscoverSkins(u"Ranger"_s);
+        const SkinLists sapper = library.DiscoverSkins(u"Sapper"_s);
+        QCOMPARE(sapper.Head + sapper.Body + sapper.Legs, QStringList());
+        const SkinLists urban = library.DiscoverSkins(u"Urban"_s); // legs carried over from Ranger
+        QCOMPARE(urban.Head + urban.Legs, (QStringList{"u01", "002"}));
+        QCOMPARE(library.DiscoverSkins(QString()).Legs, QStringList{"u09"});
+    }
+
+    void library_oddSkinFolderFiles_giveNoSkins()
+    {
+        const QByteArray junk = Junk(65536);
+        for (const QByteArray& file :
+             {QByteArray(), QByteArray(""), junk, "head " + QByteArray(10 << 20, 'x')}) {
+            GameFolder game;
+            game.AddModel(u"odd"_s, {}, {"head_001.tga"});
+            game.AddFile(u"main/models/people/odd/skinfolder.txt"_s + (file.isNull() ? u"/x"_s : QString()),
+                         file);
+            ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
+            const SkinLists skins = library.DiscoverSkins(u"odd"_s);
+            QCOMPARE(skins.Head + skins.Body + skins.Legs, QStringList());
+        }
+    }
+};
 
 QTEST_GUILESS_MAIN(ModelsTest)
 #include "modelstest.moc"

@@ -19,32 +19,6 @@
 #include <windows.h>
 #endif
 
-// What the original platform gave, as the editor's own stand-ins give it: numbers from text, settings
-// files, paths, listings and files, text at the file boundary, keys and the executable's name.
-class PlatformTest : public QObject {
-    Q_OBJECT
-private slots:
-    void numericValue_data() { AddTableRows("numeric-values.txt"); }
-    void numericValue();
-    void parseDecimal_data() { AddTableRows("decimals.txt"); }
-    void parseDecimal();
-    void fixedDecimal_data() { AddTableRows("fixed-decimals.txt"); }
-    void fixedDecimal();
-    void rangesAndSingleText();
-    void iniValue_data() { AddTableRows("ini-files.txt"); }
-    void iniValue();
-    void resolveRelativePath_data() { AddTableRows("paths.txt"); }
-    void resolveRelativePath();
-    void pathsAndFiles();
-    void wildcard_data() { AddTableRows("wildcards.txt"); }
-    void wildcard();
-    void listings_ordinaryFilesAndFoldersInOrder();
-    void replaceFile_replacesInOneStepOrKeepsTheOldFile();
-    void linesCodePageAndBlanks();
-    void virtualKeyCode_data() { AddTableRows("virtual-keys.txt"); }
-    void virtualKeyCode();
-};
-
 namespace {
 
 bool IsWindows1252()
@@ -66,162 +40,176 @@ void AddHidden(GameFolder& dir, const QString& folder, const QString& name)
 
 } // namespace
 
-void PlatformTest::numericValue()
-{
-    QFETCH(QStringList, row);
-    QCOMPARE(NumericValue(row[1]), row[2].toDouble());
-}
+// What the original platform gave, as the editor's own stand-ins give it: numbers from text, settings
+// files, paths, listings and files, text at the file boundary, keys and the executable's name.
+class PlatformTest : public QObject {
+    Q_OBJECT
+private slots:
+    void numericValue_data() { AddTableRows("numeric-values.txt"); }
+    void numericValue()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(NumericValue(row[1]), row[2].toDouble());
+    }
 
-void PlatformTest::parseDecimal()
-{
-    QFETCH(QStringList, row);
-    QCOMPARE(ParseDecimal(row[1]),
-             row[2] == u"refused" ? std::nullopt : std::optional<double>(row[2].toDouble()));
-}
+    void parseDecimal_data() { AddTableRows("decimals.txt"); }
+    void parseDecimal()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(ParseDecimal(row[1]),
+                 row[2] == u"refused" ? std::nullopt : std::optional<double>(row[2].toDouble()));
+    }
 
-void PlatformTest::fixedDecimal()
-{
-    QFETCH(QStringList, row);
-    const double value = row[1] == u"float" ? double(0.1f) : row[1].toDouble();
-    const FixedDecimal fixed = FixedDecimal::FromDouble(value);
-    QCOMPARE(fixed.TenThousandths(), row[2].toLongLong());
-    QCOMPARE(fixed.ToText(u','), QString(row[3]).replace(u'.', u','));
-    QCOMPARE(FixedDecimal::Fits(value), std::abs(value) < 1e15);
-}
+    void fixedDecimal_data() { AddTableRows("fixed-decimals.txt"); }
+    void fixedDecimal()
+    {
+        QFETCH(QStringList, row);
+        const double value = row[1] == u"float" ? double(0.1f) : row[1].toDouble();
+        const FixedDecimal fixed = FixedDecimal::FromDouble(value);
+        QCOMPARE(fixed.TenThousandths(), row[2].toLongLong());
+        QCOMPARE(fixed.ToText(u','), QString(row[3]).replace(u'.', u','));
+        QCOMPARE(FixedDecimal::Fits(value), std::abs(value) < 1e15);
+    }
 
-// Rounding to whole numbers and to ten-thousandths is read through the settings, the weapons file and the
-// grid; what is left are the ends of the ranges.
-void PlatformTest::rangesAndSingleText()
-{
-    QCOMPARE(ToInt16(-32768.5), std::optional<qint16>(-32768)); // ties to even stay inside
-    QCOMPARE(ToInt16(std::nan("")), std::nullopt);
-    QStringList texts;
-    for (float single : {3.9999995f + 0.000001f, 0.1f + 0.2f, 654322.23456f, 12345678.0f, 0.00001f})
-        texts.append(FormatSingle(single));
-    QCOMPARE(texts.join(u' '), u"4 0.3 654322.3 1.234568E+07 1E-05"_s);
-    const FixedDecimal largest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::max());
-    const FixedDecimal smallest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::min());
-    const FixedDecimal one = FixedDecimal::FromWhole(1);
-    QVERIFY(largest + one == largest && one - largest - largest == smallest);
-    QCOMPARE(smallest + largest + one, FixedDecimal::FromTenThousandths(9999));
-    QCOMPARE(FixedDecimal::FromDouble(-1e300), smallest);
-    QCOMPARE(FixedDecimal::FromDouble(std::nan("")), FixedDecimal());
-    QVERIFY(FixedDecimal::Fits(-922337203685477.625) &&
-            !FixedDecimal::Fits(922337203685477.625)); // -2^63, 2^63
-}
+    // Rounding to whole numbers and to ten-thousandths is read through the settings, the weapons file and the
+    // grid; what is left are the ends of the ranges.
+    void rangesAndSingleText()
+    {
+        QCOMPARE(ToInt16(-32768.5), std::optional<qint16>(-32768)); // ties to even stay inside
+        QCOMPARE(ToInt16(std::nan("")), std::nullopt);
+        QStringList texts;
+        for (float single : {3.9999995f + 0.000001f, 0.1f + 0.2f, 654322.23456f, 12345678.0f, 0.00001f})
+            texts.append(FormatSingle(single));
+        QCOMPARE(texts.join(u' '), u"4 0.3 654322.3 1.234568E+07 1E-05"_s);
+        const FixedDecimal largest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::max());
+        const FixedDecimal smallest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::min());
+        const FixedDecimal one = FixedDecimal::FromWhole(1);
+        QVERIFY(largest + one == largest && one - largest - largest == smallest);
+        QCOMPARE(smallest + largest + one, FixedDecimal::FromTenThousandths(9999));
+        QCOMPARE(FixedDecimal::FromDouble(-1e300), smallest);
+        QCOMPARE(FixedDecimal::FromDouble(std::nan("")), FixedDecimal());
+        QVERIFY(FixedDecimal::Fits(-922337203685477.625) &&
+                !FixedDecimal::Fits(922337203685477.625)); // -2^63, 2^63
+    }
 
-void PlatformTest::iniValue()
-{
-    QFETCH(QStringList, row);
-    if (row[0].startsWith(u"1252") && !IsWindows1252())
-        QSKIP("the file code page is not Windows-1252");
-    QCOMPARE(IniFile::Parse(row[1].toLatin1()).Value(row[2], row[3]), row[4]);
-    const IniFile longValues = IniFile::Parse("[A]\r\nKey=" + QByteArray(300, 'v') + "\r\n");
-    QCOMPARE(longValues.Value(u"A"_s, u"Key"_s), QString(254, u'v'));
-}
+    void iniValue_data() { AddTableRows("ini-files.txt"); }
+    void iniValue()
+    {
+        QFETCH(QStringList, row);
+        if (row[0].startsWith(u"1252") && !IsWindows1252())
+            QSKIP("the file code page is not Windows-1252");
+        QCOMPARE(IniFile::Parse(row[1].toLatin1()).Value(row[2], row[3]), row[4]);
+        const IniFile longValues = IniFile::Parse("[A]\r\nKey=" + QByteArray(300, 'v') + "\r\n");
+        QCOMPARE(longValues.Value(u"A"_s, u"Key"_s), QString(254, u'v'));
+    }
 
-void PlatformTest::resolveRelativePath()
-{
-    QFETCH(QStringList, row);
-    QCOMPARE(
-        ResolveRelativePath(row[2], row[3], row[1] == u"Windows" ? PathStyle::Windows : PathStyle::Posix),
-        row[4]);
-}
+    void resolveRelativePath_data() { AddTableRows("paths.txt"); }
+    void resolveRelativePath()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(
+            ResolveRelativePath(row[2], row[3], row[1] == u"Windows" ? PathStyle::Windows : PathStyle::Posix),
+            row[4]);
+    }
 
-void PlatformTest::pathsAndFiles()
-{
-    QVERIFY(IsFullPath(u"D:\\Classes"_s, PathStyle::Windows) && IsFullPath(u"D:\\C"_s, PathStyle::Posix));
-    QVERIFY(IsFullPath(u"/srv/classes"_s, PathStyle::Posix) &&
-            !IsFullPath(u"/classes"_s, PathStyle::Windows));
-    QVERIFY(!IsFullPath(u"\\characters"_s, PathStyle::Posix) && !IsFullPath(u"../c"_s, PathStyle::Posix));
-    QCOMPARE(ExecutableBaseName(u"Rostermaker-1.2.EXE"_s, PathStyle::Windows), u"Rostermaker-1.2"_s);
-    QCOMPARE(ExecutableBaseName(u"rostermaker.exe"_s, PathStyle::Posix), u"rostermaker.exe"_s);
-    if (NativePathStyle() == PathStyle::Windows)
-        QSKIP("Windows disks do not tell case apart");
-    GameFolder dir;
-    dir.AddFile(u"Game/People/Tall/head_001.tga"_s);
-    QCOMPARE(LocatePath(dir.Path() + u"/game\\people/TALL/HEAD_001.TGA"_s),
-             dir.Path(u"Game/People/Tall/head_001.tga"_s));
-    // A missing tail keeps its spelling; an exact name wins over one that differs only in case.
-    QCOMPARE(LocatePath(dir.Path() + u"/GAME/new/x.cfg"_s), dir.Path(u"Game/new/x.cfg"_s));
-    dir.AddFile(u"Game/people/other.txt"_s);
-    QCOMPARE(LocatePath(dir.Path(u"Game/people/other.txt"_s)), dir.Path(u"Game/people/other.txt"_s));
-}
+    void pathsAndFiles()
+    {
+        QVERIFY(IsFullPath(u"D:\\Classes"_s, PathStyle::Windows) && IsFullPath(u"D:\\C"_s, PathStyle::Posix));
+        QVERIFY(IsFullPath(u"/srv/classes"_s, PathStyle::Posix) &&
+                !IsFullPath(u"/classes"_s, PathStyle::Windows));
+        QVERIFY(!IsFullPath(u"\\characters"_s, PathStyle::Posix) && !IsFullPath(u"../c"_s, PathStyle::Posix));
+        QCOMPARE(ExecutableBaseName(u"Rostermaker-1.2.EXE"_s, PathStyle::Windows), u"Rostermaker-1.2"_s);
+        QCOMPARE(ExecutableBaseName(u"rostermaker.exe"_s, PathStyle::Posix), u"rostermaker.exe"_s);
+        if (NativePathStyle() == PathStyle::Windows)
+            QSKIP("Windows disks do not tell case apart");
+        GameFolder dir;
+        dir.AddFile(u"Game/People/Tall/head_001.tga"_s);
+        QCOMPARE(LocatePath(dir.Path() + u"/game\\people/TALL/HEAD_001.TGA"_s),
+                 dir.Path(u"Game/People/Tall/head_001.tga"_s));
+        // A missing tail keeps its spelling; an exact name wins over one that differs only in case.
+        QCOMPARE(LocatePath(dir.Path() + u"/GAME/new/x.cfg"_s), dir.Path(u"Game/new/x.cfg"_s));
+        dir.AddFile(u"Game/people/other.txt"_s);
+        QCOMPARE(LocatePath(dir.Path(u"Game/people/other.txt"_s)), dir.Path(u"Game/people/other.txt"_s));
+    }
 
-void PlatformTest::wildcard()
-{
-    QFETCH(QStringList, row);
-    QCOMPARE(MatchesWildcard(row[1], row[2]), row[3] == u"yes");
-}
+    void wildcard_data() { AddTableRows("wildcards.txt"); }
+    void wildcard()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(MatchesWildcard(row[1], row[2]), row[3] == u"yes");
+    }
 
-void PlatformTest::listings_ordinaryFilesAndFoldersInOrder()
-{
-    GameFolder dir;
-    for (const char* name : {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "1st.cfg", "<New>.cfg", "a.cfg.bak",
-                             "f.cfg/x", "m/Cobalt/x", "m/amber/x", "m/Birch/x", "m/file"})
-        dir.AddFile(QString::fromLatin1(name));
-    AddHidden(dir, QString(), u"hidden.cfg"_s);
-    AddHidden(dir, u"m/"_s, u"hidden/"_s);
-    dir.AddFile(u"delta.cfg"_s);
-    QVERIFY(QFile::setPermissions(dir.Path(u"delta.cfg"_s), QFileDevice::ReadOwner));
-    // Symbols before digits before letters, without regard to case.
-    QCOMPARE(ListFiles(dir.Path(), u"*.cfg"_s),
-             (QStringList{"<New>.cfg", "1st.cfg", "Alpha.cfg", "bravo.cfg", "Charlie.CFG", "delta.cfg"}));
-    QCOMPARE(ListFiles(dir.Path(u"missing"_s), u"*"_s), QStringList());
-    QCOMPARE(ListFiles(QString(), u"*"_s), QStringList());
-    const auto m = [&dir](const char* name) {
-        return dir.Path(u"m/"_s + QString::fromLatin1(name));
-    };
-    QCOMPARE(ListSubfolders(m("")).value_or(QStringList{"none"}),
-             (QStringList{m("amber"), m("Birch"), m("Cobalt")}));
-    QCOMPARE(ListSubfolders(m("amber")).value_or(QStringList{"none"}), QStringList());
-    for (const QString& none : {m("missing"), QString(), m("file")})
-        QCOMPARE(ListSubfolders(none), std::nullopt);
-    QVERIFY(CompareWithoutCase(u"alpha", u"Alpha") > 0 && CompareWithoutCase(u"Alp", u"alpha") < 0);
-}
+    void listings_ordinaryFilesAndFoldersInOrder()
+    {
+        GameFolder dir;
+        for (const char* name : {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "1st.cfg", "<New>.cfg", "a.cfg.bak",
+                                 "f.cfg/x", "m/Cobalt/x", "m/amber/x", "m/Birch/x", "m/file"})
+            dir.AddFile(QString::fromLatin1(name));
+        AddHidden(dir, QString(), u"hidden.cfg"_s);
+        AddHidden(dir, u"m/"_s, u"hidden/"_s);
+        dir.AddFile(u"delta.cfg"_s);
+        QVERIFY(QFile::setPermissions(dir.Path(u"delta.cfg"_s), QFileDevice::ReadOwner));
+        // Symbols before digits before letters, without regard to case.
+        QCOMPARE(ListFiles(dir.Path(), u"*.cfg"_s),
+                 (QStringList{"<New>.cfg", "1st.cfg", "Alpha.cfg", "bravo.cfg", "Charlie.CFG", "delta.cfg"}));
+        QCOMPARE(ListFiles(dir.Path(u"missing"_s), u"*"_s), QStringList());
+        QCOMPARE(ListFiles(QString(), u"*"_s), QStringList());
+        const auto m = [&dir](const char* name) {
+            return dir.Path(u"m/"_s + QString::fromLatin1(name));
+        };
+        QCOMPARE(ListSubfolders(m("")).value_or(QStringList{"none"}),
+                 (QStringList{m("amber"), m("Birch"), m("Cobalt")}));
+        QCOMPARE(ListSubfolders(m("amber")).value_or(QStringList{"none"}), QStringList());
+        for (const QString& none : {m("missing"), QString(), m("file")})
+            QCOMPARE(ListSubfolders(none), std::nullopt);
+        QVERIFY(CompareWithoutCase(u"alpha", u"Alpha") > 0 && CompareWithoutCase(u"Alp", u"alpha") < 0);
+    }
 
-void PlatformTest::replaceFile_replacesInOneStepOrKeepsTheOldFile()
-{
-    GameFolder dir;
-    const QString path = dir.Path(u"Sniper.cfg"_s);
-    dir.AddFile(u"Sniper.cfg"_s, "old content that is longer");
-    QCOMPARE(ReplaceFile(path, "new"), std::nullopt);
-    QCOMPARE(ReadTestFile(path), QByteArray("new"));
-    QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Sniper.cfg"});
-    QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner)); // read-only, even to an administrator
-    QCOMPARE(ReplaceFile(path, "newer"), std::optional<QString>(u"The file is read-only."_s));
-    QCOMPARE(ReadTestFile(path), QByteArray("new"));
-    QVERIFY(!ReplaceFile(dir.Path(u"gone/Sniper.cfg"_s), "new").value_or(QString()).isEmpty());
-}
+    void replaceFile_replacesInOneStepOrKeepsTheOldFile()
+    {
+        GameFolder dir;
+        const QString path = dir.Path(u"Sniper.cfg"_s);
+        dir.AddFile(u"Sniper.cfg"_s, "old content that is longer");
+        QCOMPARE(ReplaceFile(path, "new"), std::nullopt);
+        QCOMPARE(ReadTestFile(path), QByteArray("new"));
+        QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Sniper.cfg"});
+        QVERIFY(QFile::setPermissions(path, QFileDevice::ReadOwner)); // read-only, even to an administrator
+        QCOMPARE(ReplaceFile(path, "newer"), std::optional<QString>(u"The file is read-only."_s));
+        QCOMPARE(ReadTestFile(path), QByteArray("new"));
+        QVERIFY(!ReplaceFile(dir.Path(u"gone/Sniper.cfg"_s), "new").value_or(QString()).isEmpty());
+    }
 
-void PlatformTest::linesCodePageAndBlanks()
-{
-    QByteArray all;
-    for (int b = 0; b < 256; ++b)
-        all.append(char(b));
-    const QString text = DecodeWindows1252(all);
-    QCOMPARE(text.mid(0x7F, 4) + text.mid(0x9E, 4), u"\u007F\u20AC\u0081\u201A\u017E\u0178\u00A0\u00A1"_s);
-    QCOMPARE(EncodeWindows1252(text), all);
-    QCOMPARE(EncodeWindows1252(u"a\u0416b\u4E2D\u0100"), QByteArray("a?b??"));
+    void linesCodePageAndBlanks()
+    {
+        QByteArray all;
+        for (int b = 0; b < 256; ++b)
+            all.append(char(b));
+        const QString text = DecodeWindows1252(all);
+        QCOMPARE(text.mid(0x7F, 4) + text.mid(0x9E, 4),
+                 u"\u007F\u20AC\u0081\u201A\u017E\u0178\u00A0\u00A1"_s);
+        QCOMPARE(EncodeWindows1252(text), all);
+        QCOMPARE(EncodeWindows1252(u"a\u0416b\u4E2D\u0100"), QByteArray("a?b??"));
 
-    QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
-    QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
-    if (!IsWindows1252())
-        QSKIP("the file code page is not Windows-1252");
-    QCOMPARE(EncodeFileText(u"\u0141\u20AC"), QByteArray("?\x80")); // no look-alike L
-    // Each character that the code page cannot hold is named once.
-    QCOMPARE(CharactersOutsideFileCodePage(u"Sn\u0438p\u0438r \U0001F600 \u0416"),
-             u"\u0438\U0001F600\u0416"_s);
-    QCOMPARE(CharactersOutsideFileCodePage(u"Sch\u00FCtze?"), QString());
-}
+        QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
+        QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
+        if (!IsWindows1252())
+            QSKIP("the file code page is not Windows-1252");
+        QCOMPARE(EncodeFileText(u"\u0141\u20AC"), QByteArray("?\x80")); // no look-alike L
+        // Each character that the code page cannot hold is named once.
+        QCOMPARE(CharactersOutsideFileCodePage(u"Sn\u0438p\u0438r \U0001F600 \u0416"),
+                 u"\u0438\U0001F600\u0416"_s);
+        QCOMPARE(CharactersOutsideFileCodePage(u"Sch\u00FCtze?"), QString());
+    }
 
-void PlatformTest::virtualKeyCode()
-{
-    QFETCH(QStringList, row);
-    QCOMPARE(
-        VirtualKeyCode(row[1].toInt(nullptr, 16), row[2].toUInt(nullptr, 16), row[3].toUInt(nullptr, 16)),
-        row[4].toInt(nullptr, 16));
-}
+    void virtualKeyCode_data() { AddTableRows("virtual-keys.txt"); }
+    void virtualKeyCode()
+    {
+        QFETCH(QStringList, row);
+        QCOMPARE(
+            VirtualKeyCode(row[1].toInt(nullptr, 16), row[2].toUInt(nullptr, 16), row[3].toUInt(nullptr, 16)),
+            row[4].toInt(nullptr, 16));
+    }
+};
 
 QTEST_GUILESS_MAIN(PlatformTest)
 #include "platformtest.moc"

@@ -92,21 +92,6 @@ ProgramLocation GameFolder::Location() const
     return {Path(u"tool"_s), u"rostermaker"_s, NativePathStyle()};
 }
 
-void GameFolder::WriteSettings(const QStringList& lines)
-{
-    AddFile(u"tool/rostermaker.ini"_s, CrLfBytes(lines));
-}
-
-void GameFolder::WriteWeapons(const QStringList& rows)
-{
-    AddFile(u"weapons.csv"_s, CrLfBytes(QStringList{WeaponsHeader} + rows));
-}
-
-void GameFolder::WriteClass(const QString& fileName, const QStringList& lines)
-{
-    AddFile(u"tool/characters/"_s + fileName, CrLfBytes(lines));
-}
-
 void GameFolder::AddModel(const QString& name, const QStringList& skinFolderLines, const QStringList& images)
 {
     const QString folder = u"main/models/people/"_s + name;

@@ -3,9 +3,6 @@
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
 
-#include <QByteArray>
-#include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +17,8 @@ using namespace Qt::StringLiterals;
 // row's fields with QFETCH(QStringList, row).
 void AddTableRowsFrom(const QString& path);
 #define AddTableRows(fileName) AddTableRowsFrom(QStringLiteral(ROSTERMAKER_TEST_DATA "/" fileName))
+// Any other file of the test's data folder, whole.
+#define TestDataFile(fileName) ReadTestFile(QStringLiteral(ROSTERMAKER_TEST_DATA "/") + (fileName))
 
 // Lines joined with CR LF after each one, in the file code page: a file as the editor writes it.
 QByteArray CrLfBytes(const QStringList& lines);
@@ -52,9 +51,15 @@ public:
     QString Path(const QString& relative = {}) const;
     ProgramLocation Location() const; // the editor as tool/rostermaker
 
-    void WriteSettings(const QStringList& lines);
-    void WriteWeapons(const QStringList& rows); // the header row, then the rows
-    void WriteClass(const QString& fileName, const QStringList& lines);
+    void WriteSettings(const QStringList& lines) { AddFile(u"tool/rostermaker.ini"_s, CrLfBytes(lines)); }
+    void WriteWeapons(const QStringList& rows)
+    {
+        AddFile(u"weapons.csv"_s, CrLfBytes(QStringList{WeaponsHeader} + rows));
+    }
+    void WriteClass(const QString& fileName, const QStringList& lines)
+    {
+        AddFile(u"tool/characters/"_s + fileName, CrLfBytes(lines));
+    }
     // A model with its skinfolder.txt lines (none: no file) and empty image files.
     void AddModel(const QString& name, const QStringList& skinFolderLines, const QStringList& images = {});
     void AddFile(const QString& relative, const QByteArray& bytes = "x");

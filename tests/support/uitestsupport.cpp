@@ -10,7 +10,7 @@
 Form1* EditorGame::Start()
 {
     QLocale::setDefault(QLocale::c()); // weights with "." unless a test says otherwise
-    Editor = Main(Location(), Messages, End);
+    Editor = Main(Location(), *this, *this);
     if (!Editor)
         return nullptr;
     Form1* window = Editor->Window.get();
@@ -67,17 +67,7 @@ void ClickItem(QAbstractItemView* view, const QModelIndex& index, bool twice)
 
 void DoubleClickGridRow(Form1& window, int row)
 {
-    ClickItem(window.MSHFlexGrid1, window.MSHFlexGrid1->model()->index(row, 1),
-              true); // any cell gives the row
-}
-
-void DoubleClickGridItem(Form1& window, const QString& itemName)
-{
-    const QAbstractItemModel* grid = window.MSHFlexGrid1->model();
-    const QModelIndexList found =
-        grid->match(grid->index(0, 0), Qt::DisplayRole, itemName, 1, Qt::MatchExactly);
-    QVERIFY2(!found.isEmpty(), qPrintable(itemName));
-    DoubleClickGridRow(window, found.first().row());
+    ClickItem(window.MSHFlexGrid1, window.MSHFlexGrid1->model()->index(row, 1), true); // any cell: the row
 }
 
 void DoubleClickListEntry(Form1& window, int index)
@@ -100,8 +90,13 @@ void SetLevels(Form1& window, QStringView levels)
 
 void DoubleClickGridItems(Form1& window, const QStringList& itemNames)
 {
-    for (const QString& name : itemNames)
-        DoubleClickGridItem(window, name);
+    const QAbstractItemModel* grid = window.MSHFlexGrid1->model();
+    for (const QString& name : itemNames) {
+        const QModelIndexList found =
+            grid->match(grid->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(name));
+        DoubleClickGridRow(window, found.first().row());
+    }
 }
 
 void PickComboEntry(QComboBox* box, const QString& text)

@@ -10,28 +10,21 @@
 #include <QSlider>
 #include <memory>
 
-// Records the messages the program shows, instead of showing boxes.
-class RecordingMessageBoxes final : public MessageBoxes {
+// Records the messages the program shows, instead of showing boxes, and how often it asked to end.
+class RecordingSeams : public MessageBoxes, public ProgramEnd {
 public:
     void Show(const QString& text) override { Shown.append(text); }
-    QStringList Shown;
-};
-
-// Records that the program asked to end.
-class RecordingProgramEnd final : public ProgramEnd {
-public:
     void End() override { ++Ends; }
+    QStringList Shown;
     int Ends = 0;
 };
 
-// A game folder and the editor started on it, with recording seams.
-class EditorGame : public GameFolder {
+// A game folder and the editor started on it, recording.
+class EditorGame : public GameFolder, public RecordingSeams {
 public:
     // The start-up order; the window, active on screen as on a desktop, or null when the program ended.
     Form1* Start();
 
-    RecordingMessageBoxes Messages;
-    RecordingProgramEnd End;
     std::unique_ptr<RunningEditor> Editor;
 };
 
@@ -45,10 +38,9 @@ QString Identity(const Form1& window);
 QString Displays(const Form1& window);
 
 // Gestures on real controls, as the system delivers them.
-void DoubleClickGridItem(Form1& window, const QString& itemName);
 void DoubleClickGridRow(Form1& window, int row);
 void DoubleClickListEntry(Form1& window, int index);
 void MoveSlider(QSlider* slider, int level);       // by key presses
 void SetLevels(Form1& window, QStringView levels); // the skill levels in proficiency order, from the left
-void DoubleClickGridItems(Form1& window, const QStringList& itemNames);
+void DoubleClickGridItems(Form1& window, const QStringList& itemNames); // one after the other
 void PickComboEntry(QComboBox* box, const QString& text);

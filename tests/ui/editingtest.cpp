@@ -13,171 +13,170 @@
 class EditingTest : public QObject {
     Q_OBJECT
 private slots:
-    void init();
-    void slidersAndItems_recompute();
-    void save_writesTheFileAndJoinsTheClassList_orIsRefused();
-    void pickedClass_loadsWhatItsFileHolds();
-    void pickedModel_clearAll_callsign_end();
+    void init()
+    {
+        Game = StartedStandardGame();
+        Window = Game->Editor->Window.get();
+        QVERIFY(Window);
+    }
+
+    void slidersAndItems_recompute()
+    {
+        SetLevels(*Window, u"44000000041"); // 31 points
+        QCOMPARE(Displays(*Window), u"-1 | 3.92 kg | Can move without restrictions. |  | "_s);
+        QCOMPARE(Window->PointsAvailable->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+        SetLevels(*Window, u"44000000040");
+        QCOMPARE(Window->PointsAvailable->palette().color(QPalette::WindowText), QColor(0, 0, 0));
+
+        QLocale::setDefault(QLocale(QLocale::German)); // the weight in the user's own notation
+        DoubleClickGridItems(*Window, {"Crate"});
+        MoveSlider(Window->Slider(Proficiency::Strength), 4); // carries 8 kg more, weighs the same
+        QCOMPARE(Displays(*Window),
+                 u"-11 | 25 kg | Can run, no sprinting, can\u2019t jump as far. |  | Crate"_s);
+        // The vest's limit of 1 takes the second back at once, the item of limit -1 too; "  Pack " is listed
+        // without its blanks and counts; the heading adds nothing.
+        DoubleClickGridItems(
+            *Window, {"Load Bearing Vest", "Frag Grenade", "Load Bearing Vest", "Banned Item", "Pack"});
+        DoubleClickGridRow(*Window, 0);
+        QCOMPARE(
+            Displays(*Window),
+            u"-15 | 27,75 kg | Can run, no sprinting, can\u2019t jump as far. | Ammo for first two weapons "
+            "is being doubled and weight halved | Crate,Load Bearing Vest,Frag Grenade,Pack"_s);
+        DoubleClickListEntry(*Window, 0); // the starting item stays
+        DoubleClickListEntry(*Window, 2);
+        QCOMPARE(
+            Displays(*Window),
+            u"-13 | 26,5 kg | Can run, no sprinting, can\u2019t jump as far. |  | Crate,Frag Grenade,Pack"_s);
+        QLocale::setDefault(QLocale::c());
+    }
+
+    void save_writesTheFileAndJoinsTheClassList_orIsRefused()
+    {
+        int buttonClicks = 0;
+        connect(Window->Command1, &QPushButton::clicked, this, [&buttonClicks] { ++buttonClicks; });
+        Click(Window->Command1);
+        QTest::keyClick(Window->Callsign, Qt::Key_S, Qt::AltModifier); // no check of its own: the name check
+        TypeClassName(u" Sniper "_s);
+        SetLevels(*Window, u"20004000044"); // 33 points
+        Click(Window->Command1);
+        QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(buttonClicks, 2);
+        QCOMPARE(Game->Shown.join(u'\n'), u"A classname must be entered to save a new class\nAs the "
+                                                   u"Character name is used as the file name "
+                                                   u"the "
+                                                   "following symbols are not permitted in the characters "
+                                                   "name: < > * & | / \\ : ? \"\nPoint allocation "
+                                                   "exceeded. Reduce to equal or above 0 and try "
+                                                   "again.\nPoint allocation exceeded. Reduce to equal or "
+                                                   "below 0 "
+                                                   "and try again."_s);
+
+        SetLevels(*Window, u"20004000000");
+        Window->Callsign->setText(u"  Hawk "_s);
+        PickComboEntry(Window->HeadSkin, u"002"_s);
+        DoubleClickGridItems(*Window, {"M4A1", "Twin"}); // two items of one name: two lines
+        Click(Window->Command1);
+        const QByteArray file = CrLfBytes(
+            {"//Halcyx Character file for Sniper. Editing this file directly may result in server "
+             "weight or point "
+             "verification failure.",
+             "set class \"Sniper\"", "set callsign \"Hawk\"", "set skin \"trooper/002 002 003\"",
+             "set proficiency1 pistol2", "set proficiency5 sniperrifle4", "", "//Weapons and Equipment",
+             "set equipment1 m4a1", "set equipment2 twin_a", "set equipment3 twin_b", ""});
+        QCOMPARE(ReadTestFile(ClassFile(u"Sniper.cfg"_s)), file);
+        // The name as typed joins the list in its place (a blank sorts first); the window keeps it all.
+        QCOMPARE(ComboEntries(Window->ClassName), (QStringList{" Sniper ", "<New Class>", "Grenadier"}));
+        QCOMPARE(Identity(*Window), u" Sniper ,   Hawk , trooper/002 002 003"_s);
+        QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier); // again: the same file, nothing added
+        QCOMPARE(Window->ClassName->count(), 3);
+
+        QVERIFY(QFile::setPermissions(ClassFile(u"Sniper.cfg"_s), QFileDevice::ReadOwner));
+        Click(Window->Command1);
+        QCOMPARE(
+            Game->Shown.last(),
+            u"Unable to save the class file %1: The file is read-only."_s.arg(ClassFile(u"Sniper.cfg"_s)));
+        QCOMPARE(ReadTestFile(ClassFile(u"Sniper.cfg"_s)), file);
+    }
+
+    void pickedClass_loadsWhatItsFileHolds()
+    {
+        MoveSlider(Window->Slider(Proficiency::Pistol), 3);
+        PickComboEntry(Window->ClassName, u"<New Class>"_s); // neither clears nor loads
+        QCOMPARE(Window->PointsAvailable->text(), u"24"_s);
+        PickComboEntry(Window->ClassName, u"Grenadier"_s);
+        QCOMPARE(Identity(*Window), u"Grenadier, Thunder, trooper/h01 b01 l01"_s);
+        QCOMPARE(Displays(*Window),
+                 u"19 | 6.67 kg | Can move without restrictions. | Ammo for first two weapons is being "
+                 "doubled and weight halved | Load Bearing Vest,Frag Grenade,C4 Charge"_s);
+        QCOMPARE(ComboEntries(Window->HeadSkin), (QStringList{"001", "002"})); // the lists are not refilled
+
+        // A file without callsign and skin lines shows none; a missing file is reported after clearing.
+        Game->WriteClass(u"Bare.cfg"_s, {"set proficiency1 pistol1"});
+        AddSortedItem(Window->ClassName, u"Bare"_s);
+        PickComboEntry(Window->ClassName, u"Bare"_s);
+        QCOMPARE(Identity(*Window), u"Bare, , /  "_s);
+        QFile::remove(ClassFile(u"Bare.cfg"_s));
+        PickComboEntry(Window->ClassName, u"Bare"_s);
+        QVERIFY(Game->Shown.value(0).startsWith(u"Error : Unable to open file "_s +
+                                                         ClassFile(u"Bare.cfg"_s)));
+        QCOMPARE(Displays(*Window), u"30 | 3.92 kg | Can move without restrictions. |  | "_s);
+    }
+
+    void pickedModel_clearAll_callsign_end()
+    {
+        Game->AddModel(u"urban"_s, {"head people/urban", "legs people/urban"},
+                       {"head_u01.tga", "legs_u02.tga"});
+        Window = Game->Start();
+        PickComboEntry(Window->HeadSkin, u"002"_s);
+        PickComboEntry(Window->ModelName, u"urban"_s); // no body line: trooper's body folder stays
+        QCOMPARE(ComboEntries(Window->HeadSkin) + ComboEntries(Window->BodySkin) +
+                     ComboEntries(Window->LegsSkin),
+                 (QStringList{"u01", "002", "u02"}));
+        QCOMPARE(Identity(*Window), u"<New Class>, player, urban/u01 002 u02"_s);
+
+        PickComboEntry(Window->ClassName, u"Grenadier"_s);
+        int clicks = 0;
+        connect(Window->Command6, &QPushButton::clicked, this, [&clicks] { ++clicks; });
+        QTest::keyClick(Window->List1, Qt::Key_A, Qt::AltModifier | Qt::ControlModifier); // no command
+        QCOMPARE(Window->List1->count(), 4);
+        QTest::keyClick(Window->List1, Qt::Key_A, Qt::AltModifier);
+        Click(Window->Command6);
+        QCOMPARE(clicks, 1); // Alt+A does not press the button too
+        QCOMPARE(
+            Identity(*Window) + u" | "_s + Displays(*Window),
+            u"Grenadier, Thunder, trooper/h01 b01 l01 | 30 | 3.92 kg | Can move without restrictions. |  | "_s);
+
+        Window->Callsign->setText(u"player"_s); // emptied on every visit; Player stays
+        for (const QString& typed : {u"Player"_s, QString()}) {
+            Window->ClassName->setFocus();
+            Window->Callsign->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(Window->Callsign, typed);
+        }
+        QCOMPARE(Window->Callsign->text(), u"Player"_s);
+
+        QTest::keyClick(Window->Callsign, Qt::Key_C);
+        QTest::keyClick(Window->Callsign, Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier);
+        QCOMPARE(Game->Ends, 0);
+        QTest::keyClick(Window->Callsign, Qt::Key_C, Qt::AltModifier);
+        QTest::keyClick(Window->List1, Qt::Key_Escape, Qt::ShiftModifier | Qt::ControlModifier);
+        Click(Window->Command2);
+        QCOMPARE(Game->Ends, 3);
+    }
 
 private:
     QString ClassFile(const QString& name) const { return Game->Path(u"tool/characters/"_s + name); }
-    void TypeClassName(const QString& name);
+
+    void TypeClassName(const QString& name)
+    {
+        Window->ClassName->setFocus();
+        Window->ClassName->lineEdit()->selectAll();
+        QTest::keyClicks(Window->ClassName, name);
+    }
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     std::unique_ptr<EditorGame> Game;
     Form1* Window = nullptr;
 };
-
-void EditingTest::init()
-{
-    Game = StartedStandardGame();
-    Window = Game->Editor->Window.get();
-    QVERIFY(Window);
-}
-
-void EditingTest::TypeClassName(const QString& name)
-{
-    Window->ClassName->setFocus();
-    Window->ClassName->lineEdit()->selectAll();
-    QTest::keyClicks(Window->ClassName, name);
-}
-
-void EditingTest::slidersAndItems_recompute()
-{
-    SetLevels(*Window, u"44000000041"); // 31 points
-    QCOMPARE(Displays(*Window), u"-1 | 3.92 kg | Can move without restrictions. |  | "_s);
-    QCOMPARE(Window->PointsAvailable->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    SetLevels(*Window, u"44000000040");
-    QCOMPARE(Window->PointsAvailable->palette().color(QPalette::WindowText), QColor(0, 0, 0));
-
-    QLocale::setDefault(QLocale(QLocale::German)); // the weight in the user's own notation
-    DoubleClickGridItem(*Window, u"Crate"_s);
-    MoveSlider(Window->Slider(Proficiency::Strength), 4); // carries 8 kg more, weighs the same
-    QCOMPARE(Displays(*Window), u"-11 | 25 kg | Can run, no sprinting, can\u2019t jump as far. |  | Crate"_s);
-    // The vest's limit of 1 takes the second back at once, the item of limit -1 too; "  Pack " is listed
-    // without its blanks and counts; the heading adds nothing.
-    DoubleClickGridItems(*Window,
-                         {"Load Bearing Vest", "Frag Grenade", "Load Bearing Vest", "Banned Item", "Pack"});
-    DoubleClickGridRow(*Window, 0);
-    QCOMPARE(Displays(*Window),
-             u"-15 | 27,75 kg | Can run, no sprinting, can\u2019t jump as far. | Ammo for first two weapons "
-             "is being doubled and weight halved | Crate,Load Bearing Vest,Frag Grenade,Pack"_s);
-    DoubleClickListEntry(*Window, 0); // the starting item stays
-    DoubleClickListEntry(*Window, 2);
-    QCOMPARE(
-        Displays(*Window),
-        u"-13 | 26,5 kg | Can run, no sprinting, can\u2019t jump as far. |  | Crate,Frag Grenade,Pack"_s);
-    QLocale::setDefault(QLocale::c());
-}
-
-void EditingTest::save_writesTheFileAndJoinsTheClassList_orIsRefused()
-{
-    int buttonClicks = 0;
-    connect(Window->Command1, &QPushButton::clicked, this, [&buttonClicks] { ++buttonClicks; });
-    Click(Window->Command1);
-    QTest::keyClick(Window->Callsign, Qt::Key_S, Qt::AltModifier); // no check of its own: the name check
-    TypeClassName(u" Sniper "_s);
-    SetLevels(*Window, u"20004000044"); // 33 points
-    Click(Window->Command1);
-    QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
-    QCOMPARE(buttonClicks, 2);
-    QCOMPARE(
-        Game->Messages.Shown.join(u'\n'),
-        u"A classname must be entered to save a new class\nAs the Character name is used as the file name "
-        u"the "
-        "following symbols are not permitted in the characters name: < > * & | / \\ : ? \"\nPoint allocation "
-        "exceeded. Reduce to equal or above 0 and try again.\nPoint allocation exceeded. Reduce to equal or "
-        "below 0 "
-        "and try again."_s);
-
-    SetLevels(*Window, u"20004000000");
-    Window->Callsign->setText(u"  Hawk "_s);
-    PickComboEntry(Window->HeadSkin, u"002"_s);
-    DoubleClickGridItems(*Window, {"M4A1", "Twin"}); // two items of one name: two lines
-    Click(Window->Command1);
-    const QByteArray file =
-        CrLfBytes({"//Halcyx Character file for Sniper. Editing this file directly may result in server "
-                   "weight or point "
-                   "verification failure.",
-                   "set class \"Sniper\"", "set callsign \"Hawk\"", "set skin \"trooper/002 002 003\"",
-                   "set proficiency1 pistol2", "set proficiency5 sniperrifle4", "", "//Weapons and Equipment",
-                   "set equipment1 m4a1", "set equipment2 twin_a", "set equipment3 twin_b", ""});
-    QCOMPARE(ReadTestFile(ClassFile(u"Sniper.cfg"_s)), file);
-    // The name as typed joins the list in its place (a blank sorts first); the window keeps it all.
-    QCOMPARE(ComboEntries(Window->ClassName), (QStringList{" Sniper ", "<New Class>", "Grenadier"}));
-    QCOMPARE(Identity(*Window), u" Sniper ,   Hawk , trooper/002 002 003"_s);
-    QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier); // again: the same file, nothing added
-    QCOMPARE(Window->ClassName->count(), 3);
-
-    QVERIFY(QFile::setPermissions(ClassFile(u"Sniper.cfg"_s), QFileDevice::ReadOwner));
-    Click(Window->Command1);
-    QCOMPARE(Game->Messages.Shown.last(),
-             u"Unable to save the class file %1: The file is read-only."_s.arg(ClassFile(u"Sniper.cfg"_s)));
-    QCOMPARE(ReadTestFile(ClassFile(u"Sniper.cfg"_s)), file);
-}
-
-void EditingTest::pickedClass_loadsWhatItsFileHolds()
-{
-    MoveSlider(Window->Slider(Proficiency::Pistol), 3);
-    PickComboEntry(Window->ClassName, u"<New Class>"_s); // neither clears nor loads
-    QCOMPARE(Window->PointsAvailable->text(), u"24"_s);
-    PickComboEntry(Window->ClassName, u"Grenadier"_s);
-    QCOMPARE(Identity(*Window), u"Grenadier, Thunder, trooper/h01 b01 l01"_s);
-    QCOMPARE(Displays(*Window),
-             u"19 | 6.67 kg | Can move without restrictions. | Ammo for first two weapons is being "
-             "doubled and weight halved | Load Bearing Vest,Frag Grenade,C4 Charge"_s);
-    QCOMPARE(ComboEntries(Window->HeadSkin), (QStringList{"001", "002"})); // the lists are not refilled
-
-    // A file without callsign and skin lines shows none; a missing file is reported after clearing.
-    Game->WriteClass(u"Bare.cfg"_s, {"set proficiency1 pistol1"});
-    AddSortedItem(Window->ClassName, u"Bare"_s);
-    PickComboEntry(Window->ClassName, u"Bare"_s);
-    QCOMPARE(Identity(*Window), u"Bare, , /  "_s);
-    QFile::remove(ClassFile(u"Bare.cfg"_s));
-    PickComboEntry(Window->ClassName, u"Bare"_s);
-    QVERIFY(Game->Messages.Shown.value(0).startsWith(u"Error : Unable to open file "_s +
-                                                     ClassFile(u"Bare.cfg"_s)));
-    QCOMPARE(Displays(*Window), u"30 | 3.92 kg | Can move without restrictions. |  | "_s);
-}
-
-void EditingTest::pickedModel_clearAll_callsign_end()
-{
-    Game->AddModel(u"urban"_s, {"head people/urban", "legs people/urban"}, {"head_u01.tga", "legs_u02.tga"});
-    Window = Game->Start();
-    PickComboEntry(Window->HeadSkin, u"002"_s);
-    PickComboEntry(Window->ModelName, u"urban"_s); // no body line: trooper's body folder stays
-    QCOMPARE(ComboEntries(Window->HeadSkin) + ComboEntries(Window->BodySkin) + ComboEntries(Window->LegsSkin),
-             (QStringList{"u01", "002", "u02"}));
-    QCOMPARE(Identity(*Window), u"<New Class>, player, urban/u01 002 u02"_s);
-
-    PickComboEntry(Window->ClassName, u"Grenadier"_s);
-    int clicks = 0;
-    connect(Window->Command6, &QPushButton::clicked, this, [&clicks] { ++clicks; });
-    QTest::keyClick(Window->List1, Qt::Key_A, Qt::AltModifier | Qt::ControlModifier); // no command
-    QCOMPARE(Window->List1->count(), 4);
-    QTest::keyClick(Window->List1, Qt::Key_A, Qt::AltModifier);
-    Click(Window->Command6);
-    QCOMPARE(clicks, 1); // Alt+A does not press the button too
-    QCOMPARE(
-        Identity(*Window) + u" | "_s + Displays(*Window),
-        u"Grenadier, Thunder, trooper/h01 b01 l01 | 30 | 3.92 kg | Can move without restrictions. |  | "_s);
-
-    Window->Callsign->setText(u"player"_s); // emptied on every visit; Player stays
-    for (const QString& typed : {u"Player"_s, QString()}) {
-        Window->ClassName->setFocus();
-        Window->Callsign->setFocus(Qt::TabFocusReason);
-        QTest::keyClicks(Window->Callsign, typed);
-    }
-    QCOMPARE(Window->Callsign->text(), u"Player"_s);
-
-    QTest::keyClick(Window->Callsign, Qt::Key_C);
-    QTest::keyClick(Window->Callsign, Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier);
-    QCOMPARE(Game->End.Ends, 0);
-    QTest::keyClick(Window->Callsign, Qt::Key_C, Qt::AltModifier);
-    QTest::keyClick(Window->List1, Qt::Key_Escape, Qt::ShiftModifier | Qt::ControlModifier);
-    Click(Window->Command2);
-    QCOMPARE(Game->End.Ends, 3);
-}
 
 QTEST_MAIN(EditingTest)
 #include "editingtest.moc"

@@ -12,128 +12,112 @@
 class StartupTest : public QObject {
     Q_OBJECT
 private slots:
-    void demoData_opensFilledWithoutMessage();
-    void missingFilesAndFolders_areReported();
-    void windowAsDesigned();
-};
+    void demoData_opensFilledWithoutMessage()
+    {
+        RecordingSeams seams;
+        const QString tool = QDir::toNativeSeparators(u"" ROSTERMAKER_DEMO_DATA "/tool"_s);
+        const auto editor = Main({tool, u"rostermaker"_s, NativePathStyle()}, seams, seams);
+        QVERIFY(editor && editor->Window->isVisible() && seams.Shown.isEmpty());
+        const Form1& window = *editor->Window;
+        QCOMPARE(ComboEntries(window.ClassName) + ComboEntries(window.ModelName) +
+                     ComboEntries(window.HeadSkin),
+                 (QStringList{"<New Class>", "Grenadier", "Sniper", "commando", "Ranger", "Sapper", "urban",
+                              "001", "002", "00A"}));           // commando's head skins, found in "People"
+        QCOMPARE(window.MSHFlexGrid1->model()->rowCount(), 35); // the heading and the items that cost points
+    }
 
-void StartupTest::demoData_opensFilledWithoutMessage()
-{
-    RecordingMessageBoxes messages;
-    RecordingProgramEnd end;
-    const QString tool = QDir::toNativeSeparators(u"" ROSTERMAKER_DEMO_DATA "/tool"_s);
-    const auto editor = Main({tool, u"rostermaker"_s, NativePathStyle()}, messages, end);
-    QVERIFY(editor && editor->Window->isVisible() && messages.Shown.isEmpty());
-    const Form1& window = *editor->Window;
-    QCOMPARE(ComboEntries(window.ClassName) + ComboEntries(window.ModelName) + ComboEntries(window.HeadSkin),
-             (QStringList{"<New Class>", "Grenadier", "Sniper", "commando", "Ranger", "Sapper", "urban",
-                          "001", "002", "00A"}));           // commando's head skins, found in "People"
-    QCOMPARE(window.MSHFlexGrid1->model()->rowCount(), 35); // the heading and the items that cost points
-}
+    void missingFilesAndFolders_areReported()
+    {
+        EditorGame game;
+        QVERIFY(!game.Start());
+        QCOMPARE(
+            game.Shown.last(),
+            u"Error : Unable to open file %1 for read access. Check the following:\r\n - Check to ensure "
+            "that the file exists. \r\n - If using NTFS check file permissions. \r\n - Check to ensure no "
+            "other applications are holding the file open.\r\n\r\nThe Application will not run without "
+            "this file."_s.arg(game.Path(u"weapons.csv"_s)));
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            QVERIFY(!qobject_cast<Form1*>(widget));
 
-void StartupTest::missingFilesAndFolders_areReported()
-{
-    EditorGame game;
-    QVERIFY(!game.Start());
-    QCOMPARE(game.Messages.Shown.last(),
-             u"Error : Unable to open file %1 for read access. Check the following:\r\n - Check to ensure "
-             u"that the file "
-             "exists. \r\n - If using NTFS check file permissions. \r\n - Check to ensure no other "
-             "applications are "
-             "holding the file open.\r\n\r\nThe Application will not run without this file."_s.arg(
-                 game.Path(u"weapons.csv"_s)));
-    game.WriteWeapons({"m4,M4A1,rifle,five,"});
-    QVERIFY(!game.Start());
-    QVERIFY(game.Messages.Shown.last().contains(u"line 2, column 4 (CostPoints): \"five\""_s));
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        QVERIFY(!qobject_cast<Form1*>(widget));
+        game.Shown.clear();
+        game.WriteWeapons(StandardItems());
+        for (const char* name : {"bravo.cfg", "Alpha.old.cfg", "Charlie.CFG", "Delta.cfg.bak", "1st.cfg"})
+            game.AddFile(u"tool/characters/"_s + QString::fromLatin1(name));
+        Form1* window = game.Start();
+        QCOMPARE(
+            game.Shown,
+            (QStringList{
+                game.Path(u"tool/rostermaker.ini"_s) + u" not found. Defaults used."_s,
+                "A grimvale models directory was not detected. Models and skin selection is disabled."}));
+        QCOMPARE(ComboEntries(window->ClassName),
+                 (QStringList{"<New Class>", "1st", "Alpha", "bravo", "Charlie"}));
+        for (QComboBox* box : {window->ModelName, window->HeadSkin, window->BodySkin, window->LegsSkin})
+            QVERIFY(!box->isEnabled() && box->count() == 0);
+    }
 
-    game.Messages.Shown.clear();
-    game.WriteWeapons(StandardItems());
-    for (const char* name : {"bravo.cfg", "Alpha.old.cfg", "Charlie.CFG", "Delta.cfg.bak", "1st.cfg"})
-        game.AddFile(u"tool/characters/"_s + QString::fromLatin1(name));
-    Form1* window = game.Start();
-    QCOMPARE(game.Messages.Shown,
-             (QStringList{
-                 game.Path(u"tool/rostermaker.ini"_s) + u" not found. Defaults used."_s,
-                 "A grimvale models directory was not detected. Models and skin selection is disabled."}));
-    QCOMPARE(ComboEntries(window->ClassName),
-             (QStringList{"<New Class>", "1st", "Alpha", "bravo", "Charlie"}));
-    for (QComboBox* box : {window->ModelName, window->HeadSkin, window->BodySkin, window->LegsSkin})
-        QVERIFY(!box->isEnabled() && box->count() == 0);
+    void windowAsDesigned()
+    {
+        const auto game = StartedStandardGame();
+        const Form1& window = *game->Editor->Window;
+        QCOMPARE(window.windowTitle(), u"Halcyx Rostermaker"_s);
+        QVERIFY(window.size() == QSize(781, 509) && window.minimumSize() == window.maximumSize());
+        QVERIFY(window.palette().color(QPalette::Window) == QColor(192, 192, 192) &&
+                window.font().pointSizeF() == 8.25);
+        QCOMPARE(window.findChild<QLabel*>(u"Label25"_s)->font().pointSizeF(), 9.75); // the headings
+        QCOMPARE(window.List1->pos(), QPoint(240, 304));                              // 3600 and 4560 twips
+        const QTableView* grid = window.MSHFlexGrid1;
+        QCOMPARE(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(2),
+                             grid->columnWidth(3)}),
+                 (QList<int>{300, 40, 40, 135}));
+        for (QSlider* slider : window.SkillSliders)
+            QVERIFY(slider->minimum() == 0 && slider->maximum() == 4 && slider->value() == 0);
 
-    game.WriteSettings({"[Application]", "Character Path=\\no\\such\\folder"});
-    game.Messages.Shown.clear();
-    window = game.Start();
-    QVERIFY(
-        game.Messages.Shown.first().endsWith(u" An attempt to create the path was unsuccessfully made."_s));
-    QCOMPARE(ComboEntries(window->ClassName), QStringList{"<New Class>"});
-}
-
-void StartupTest::windowAsDesigned()
-{
-    const auto game = StartedStandardGame();
-    const Form1& window = *game->Editor->Window;
-    QCOMPARE(window.windowTitle(), u"Halcyx Rostermaker"_s);
-    QVERIFY(window.size() == QSize(781, 509) && window.minimumSize() == window.maximumSize());
-    QVERIFY(window.palette().color(QPalette::Window) == QColor(192, 192, 192) &&
-            window.font().pointSizeF() == 8.25);
-    QCOMPARE(window.findChild<QLabel*>(u"Label25"_s)->font().pointSizeF(), 9.75); // the headings
-    QCOMPARE(window.List1->pos(), QPoint(240, 304));                              // 3600 and 4560 twips
-    const QTableView* grid = window.MSHFlexGrid1;
-    QCOMPARE(
-        QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(2), grid->columnWidth(3)}),
-        (QList<int>{300, 40, 40, 135}));
-    for (QSlider* slider : window.SkillSliders)
-        QVERIFY(slider->minimum() == 0 && slider->maximum() == 4 && slider->value() == 0);
-
-    // Captions as given, none cut off, none grown over another control.
-    QStringList captions;
-    const QList<QWidget*> controls = window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (const QWidget* control : controls) {
-        const auto* label = qobject_cast<const QLabel*>(control);
-        const auto* button = qobject_cast<const QPushButton*>(control);
-        if ((label && label->objectName().startsWith(u"Label")) || button)
-            captions.append(control->objectName() + u'=' + (label ? label->text() : button->text()));
-        if (!label || label->wordWrap() || label->text().isEmpty())
-            continue;
-        QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
-                 qPrintable(label->objectName()));
-        const int given = label->property("GivenWidth").toInt();
-        const QRect grown(label->x() + given, label->y(), label->width() - given, label->height());
-        for (const QWidget* other : controls)
-            QVERIFY2(other == label || grown.isEmpty() || !grown.intersects(other->geometry()),
+        // Captions as given, none cut off, none grown over another control.
+        QStringList captions;
+        const QList<QWidget*> controls = window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+        for (const QWidget* control : controls) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            const auto* button = qobject_cast<const QPushButton*>(control);
+            if ((label && label->objectName().startsWith(u"Label")) || button)
+                captions.append(control->objectName() + u'=' + (label ? label->text() : button->text()));
+            if (!label || label->wordWrap() || label->text().isEmpty())
+                continue;
+            QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
                      qPrintable(label->objectName()));
-    }
-    captions.sort();
-    QCOMPARE(captions.join(u'\n') + u'\n',
-             QString::fromUtf8(ReadTestFile(u"" ROSTERMAKER_TEST_DATA "/captions.txt"_s)));
+            const int given = label->property("GivenWidth").toInt();
+            const QRect grown(label->x() + given, label->y(), label->width() - given, label->height());
+            for (const QWidget* other : controls)
+                QVERIFY2(other == label || grown.isEmpty() || !grown.intersects(other->geometry()),
+                         qPrintable(label->objectName()));
+        }
+        captions.sort();
+        QCOMPARE(captions.join(u'\n') + u'\n', QString::fromUtf8(TestDataFile(u"captions.txt"_s)));
 
-    // Tool tips as given, told to screen readers too.
-    QStringList toolTips;
-    for (const QWidget* control : controls) {
-        if (!control->toolTip().isEmpty())
-            toolTips.append(control->objectName() + u'=' + control->toolTip());
-        QCOMPARE(control->accessibleDescription(), control->toolTip());
-    }
-    toolTips.sort();
-    QCOMPARE(toolTips.join(u'\n') + u'\n',
-             QString::fromUtf8(ReadTestFile(u"" ROSTERMAKER_TEST_DATA "/tool-tips.txt"_s)));
-    QCOMPARE(window.Slider(Proficiency::Knives)->accessibleName() + window.Command6->accessibleName(),
-             u"KnivesClear All"_s);
+        // Tool tips as given, told to screen readers too.
+        QStringList toolTips;
+        for (const QWidget* control : controls) {
+            if (!control->toolTip().isEmpty())
+                toolTips.append(control->objectName() + u'=' + control->toolTip());
+            QCOMPARE(control->accessibleDescription(), control->toolTip());
+        }
+        toolTips.sort();
+        QCOMPARE(toolTips.join(u'\n') + u'\n', QString::fromUtf8(TestDataFile(u"tool-tips.txt"_s)));
+        QCOMPARE(window.Slider(Proficiency::Knives)->accessibleName() + window.Command6->accessibleName(),
+                 u"KnivesClear All"_s);
 
-    QStringList order;
-    for (const QWidget* control = window.ClassName; order.size() < 23;
-         control = control->nextInFocusChain()) {
-        if (control->focusPolicy() != Qt::NoFocus && control->parentWidget() == &window)
-            order.append(control->objectName());
+        QStringList order;
+        for (const QWidget* control = window.ClassName; order.size() < 23;
+             control = control->nextInFocusChain()) {
+            if (control->focusPolicy() != Qt::NoFocus && control->parentWidget() == &window)
+                order.append(control->objectName());
+        }
+        QCOMPARE(order.join(u' '),
+                 u"ClassName Callsign PistolSkill SubMachineGunSkill ShotgunSkill AssaultRifleSkill "
+                 "SniperRifleSkill MachineGunSkill KnivesSkill ExplosivesSkill MedicSkill StealthSkill "
+                 "StaminaAttribute StrengthAttribute ModelName HeadSkin BodySkin LegsSkin MSHFlexGrid1 "
+                 "List1 Command6 Command2 Command1"_s);
     }
-    QCOMPARE(order.join(u' '),
-             u"ClassName Callsign PistolSkill SubMachineGunSkill ShotgunSkill AssaultRifleSkill "
-             "SniperRifleSkill MachineGunSkill KnivesSkill ExplosivesSkill MedicSkill StealthSkill "
-             "StaminaAttribute StrengthAttribute ModelName HeadSkin BodySkin LegsSkin MSHFlexGrid1 "
-             "List1 Command6 Command2 Command1"_s);
-}
+};
 
 QTEST_MAIN(StartupTest)
 #include "startuptest.moc"
