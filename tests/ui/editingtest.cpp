@@ -1,15 +1,37 @@
 #include "support/uitestsupport.h"
 #include "ui/sortedcombobox.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QWheelEvent>
+#include <QtTest/qtestspontaneevent.h>
 
-// Editing, saving, loading and clearing a class through the window, by mouse and keyboard, on the
-// standard game: the standard items, the model trooper and the class Grenadier.
+namespace {
+
+// A turn of the wheel over the middle of target, as the system delivers it: to the widget under the
+// pointer, then to its parents while they ignore it.
+void Wheel(QWidget* target, int notchesUp)
+{
+    const QPointF centre = QRectF(target->rect()).center();
+    QWheelEvent event(centre, target->mapToGlobal(centre), QPoint(), QPoint(0, 120 * notchesUp), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QSpontaneKeyEvent::setSpontaneous(&event);
+    QApplication::instance()->notify(target, &event);
+}
+
+} // namespace
+
+// Editing, saving, loading and clearing a class through the window on the standard game: the standard
+// items, the model trooper and the class Grenadier. By mouse, and by wheel and keyboard on any layout
+// without changing the class by accident; a screen reader reads every value.
 class EditingTest : public QObject {
     Q_OBJECT
 private slots:
@@ -56,46 +78,43 @@ private slots:
         connect(Window->Command1, &QPushButton::clicked, this, [&buttonClicks] { ++buttonClicks; });
         Click(Window->Command1);
         QTest::keyClick(Window->Callsign, Qt::Key_S, Qt::AltModifier); // no check of its own: the name check
-        TypeClassName(u" Sniper "_s);
+        Window->ClassName->setFocus(); // its text selected: typing replaces it
+        QTest::keyClicks(Window->ClassName, u" Sniper "_s);
         SetLevels(*Window, u"20004000044"); // 33 points
         Click(Window->Command1);
         QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
         QCOMPARE(buttonClicks, 2);
-        QCOMPARE(Game->Shown.join(u'\n'), u"A classname must be entered to save a new class\nAs the "
-                                                   u"Character name is used as the file name "
-                                                   u"the "
-                                                   "following symbols are not permitted in the characters "
-                                                   "name: < > * & | / \\ : ? \"\nPoint allocation "
-                                                   "exceeded. Reduce to equal or above 0 and try "
-                                                   "again.\nPoint allocation exceeded. Reduce to equal or "
-                                                   "below 0 "
-                                                   "and try again."_s);
+        QCOMPARE(
+            Game->Shown.join(u'\n'),
+            u"A classname must be entered to save a new class\nAs the Character name is used as the file "
+            "name the following symbols are not permitted in the characters name: < > * & | / \\ : ? \"\n"
+            "Point allocation exceeded. Reduce to equal or above 0 and try again.\n"
+            "Point allocation exceeded. Reduce to equal or below 0 and try again."_s);
 
         SetLevels(*Window, u"20004000000");
         Window->Callsign->setText(u"  Hawk "_s);
         PickComboEntry(Window->HeadSkin, u"002"_s);
         DoubleClickGridItems(*Window, {"M4A1", "Twin"}); // two items of one name: two lines
         Click(Window->Command1);
+        const QString sniper = ClassFile(u"Sniper.cfg"_s);
         const QByteArray file = CrLfBytes(
-            {"//Halcyx Character file for Sniper. Editing this file directly may result in server "
-             "weight or point "
-             "verification failure.",
+            {"//Halcyx Character file for Sniper. Editing this file directly may result in server weight or "
+             "point verification failure.",
              "set class \"Sniper\"", "set callsign \"Hawk\"", "set skin \"trooper/002 002 003\"",
              "set proficiency1 pistol2", "set proficiency5 sniperrifle4", "", "//Weapons and Equipment",
              "set equipment1 m4a1", "set equipment2 twin_a", "set equipment3 twin_b", ""});
-        QCOMPARE(ReadTestFile(ClassFile(u"Sniper.cfg"_s)), file);
+        QCOMPARE(ReadTestFile(sniper), file);
         // The name as typed joins the list in its place (a blank sorts first); the window keeps it all.
         QCOMPARE(ComboEntries(Window->ClassName), (QStringList{" Sniper ", "<New Class>", "Grenadier"}));
         QCOMPARE(Identity(*Window), u" Sniper ,   Hawk , trooper/002 002 003"_s);
         QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier); // again: the same file, nothing added
         QCOMPARE(Window->ClassName->count(), 3);
 
-        QVERIFY(QFile::setPermissions(ClassFile(u"Sniper.cfg"_s), QFileDevice::ReadOwner));
+        QVERIFY(QFile::setPermissions(sniper, QFileDevice::ReadOwner));
         Click(Window->Command1);
-        QCOMPARE(
-            Game->Shown.last(),
-            u"Unable to save the class file %1: The file is read-only."_s.arg(ClassFile(u"Sniper.cfg"_s)));
-        QCOMPARE(ReadTestFile(ClassFile(u"Sniper.cfg"_s)), file);
+        QCOMPARE(Game->Shown.last(),
+                 u"Unable to save the class file %1: The file is read-only."_s.arg(sniper));
+        QCOMPARE(ReadTestFile(sniper), file);
     }
 
     void pickedClass_loadsWhatItsFileHolds()
@@ -117,8 +136,8 @@ private slots:
         QCOMPARE(Identity(*Window), u"Bare, , /  "_s);
         QFile::remove(ClassFile(u"Bare.cfg"_s));
         PickComboEntry(Window->ClassName, u"Bare"_s);
-        QVERIFY(Game->Shown.value(0).startsWith(u"Error : Unable to open file "_s +
-                                                         ClassFile(u"Bare.cfg"_s)));
+        QVERIFY(
+            Game->Shown.value(0).startsWith(u"Error : Unable to open file "_s + ClassFile(u"Bare.cfg"_s)));
         QCOMPARE(Displays(*Window), u"30 | 3.92 kg | Can move without restrictions. |  | "_s);
     }
 
@@ -163,15 +182,121 @@ private slots:
         QCOMPARE(Game->Ends, 3);
     }
 
+    void wheel_changesOnlyFocusedSlidersAndScrollsLists()
+    {
+        QStringList items = StandardItems(); // more than the grid shows at once
+        for (int i = 1; i <= 20; ++i)
+            items.append(u"spare%1,Spare %1,equipment,1,1,,,,,,0,,"_s.arg(i));
+        Game->WriteWeapons(items);
+        Window = Game->Start();
+        QSlider* pistol = Window->Slider(Proficiency::Pistol);
+        for (QComboBox* box : {Window->ClassName, Window->HeadSkin}) {
+            for (QWidget* focus : {static_cast<QWidget*>(Window->Callsign), static_cast<QWidget*>(box)}) {
+                focus->setFocus();
+                for (int notches : {1, -1, -1})
+                    Wheel(box->lineEdit(), notches);
+            }
+        }
+        Wheel(pistol, 1);
+        QCOMPARE(Identity(*Window) + u' ' + QString::number(pistol->value()),
+                 u"<New Class>, , trooper/001 002 003 0"_s);
+        pistol->setFocus();
+        Wheel(pistol, 1);
+        QCOMPARE(Window->PointsAvailable->text(), u"29"_s);
+
+        Wheel(Window->MSHFlexGrid1->viewport(), -3);
+        QVERIFY(Window->MSHFlexGrid1->verticalScrollBar()->value() > 0);
+        Window->ClassName->showPopup();
+        Wheel(Window->ClassName->view()->viewport(), -1);
+        QVERIFY(Window->ClassName->view()->isVisible());
+        QCOMPARE(Window->ClassName->currentText(), u"<New Class>"_s);
+    }
+
+    void keysInClosedLists_pickNothing_altTypesNothing()
+    {
+        QCOMPARE(QApplication::focusWidget(), Window->ClassName); // its text selected: typing replaces it
+        QTest::keyClicks(Window->ClassName, u"Grenadier"_s);
+        QTest::keyClick(Window->ClassName, Qt::Key_Return);
+        QTest::keyClick(Window->ClassName, Qt::Key_B, Qt::AltModifier);
+        QTest::keyClick(Window->ClassName,
+                        Qt::Key_Down); // opens the list, and leaving the text picks nothing
+        QAbstractItemView* list = Window->ClassName->view();
+        QVERIFY(list->isVisible());
+        QCOMPARE(Window->ClassName->currentText() + Window->PointsAvailable->text(), u"Grenadier30"_s);
+        list->setCurrentIndex(list->model()->index(1, 0));
+        QTest::keyClick(list, Qt::Key_Return); // a pick from the open list loads
+        QCOMPARE(Window->PointsAvailable->text(), u"19"_s);
+
+        Window->Callsign->setFocus();
+        QTest::keyClick(Window->Callsign, Qt::Key_S, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyClick(Window->Callsign, Qt::Key_X, Qt::AltModifier);
+        QCOMPARE(Window->Callsign->text(), u"Thunder"_s);
+        QTest::keyClick(Window->Callsign, Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(Window->ClassName->lineEdit()->selectedText(), u"Grenadier"_s);
+        QCOMPARE(Game->Shown, QStringList());
+    }
+
+    void keyboardAlone_addsAndRemovesItems()
+    {
+        QTableView* grid = Window->MSHFlexGrid1;
+        grid->setFocus(Qt::TabFocusReason);
+        QCOMPARE(grid->selectionModel()->selectedRows().size(), 1); // the current row shows at once
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Down, Qt::Key_Return, Qt::Key_End, Qt::Key_Enter})
+            QTest::keyClick(grid, key); // the heading adds nothing
+        QCOMPARE(grid->selectionModel()->selectedRows().constFirst().row(), grid->model()->rowCount() - 1);
+        QTest::keyClick(grid, Qt::Key_Home);
+        QTest::keyClick(grid, Qt::Key_PageDown);
+        QVERIFY(grid->currentIndex().row() > 1);
+        Window->List1->setFocus(Qt::TabFocusReason);
+        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Delete})
+            QTest::keyClick(Window->List1, key); // the starting item stays
+        QCOMPARE(Displays(*Window), u"32 | 3.42 kg | Can move without restrictions. |  | Refund"_s);
+    }
+
+    void commands_workInOpenListsAndOnOtherLayouts()
+    {
+        Window->ModelName->showPopup();
+        QTest::keyClick(Window->ModelName->view(), Qt::Key_Escape); // closes the list only
+        QVERIFY(!Window->ModelName->view()->isVisible() && Game->Ends == 0);
+        Window->ClassName->showPopup();
+        QTest::keyClick(Window->ClassName->view(), Qt::Key_S,
+                        Qt::AltModifier); // "<New Class>": the name check
+        QVERIFY(!Window->ClassName->view()->isVisible());
+        QVERIFY(Game->Shown.value(0).startsWith(u"As the Character name"_s));
+
+        // Alt and the key that bears A and Ф on a Russian layout: Windows reports the virtual key A, X11 the
+        // key code 38; then the key of C and С. Neither types its letter.
+        MoveSlider(Window->Slider(Proficiency::Medic), 2);
+        QKeyEvent russianA(QEvent::KeyPress, 0x0424, Qt::AltModifier, 38, 'A', 0, u"\u0444"_s);
+        QApplication::sendEvent(Window->Slider(Proficiency::Medic), &russianA);
+        QCOMPARE(Window->Slider(Proficiency::Medic)->value(), 0);
+        QKeyEvent russianC(QEvent::KeyPress, 0x0421, Qt::AltModifier, 54, 'C', 0, u"\u0441"_s);
+        QApplication::sendEvent(Window->Callsign, &russianC);
+        QCOMPARE(Game->Ends, 1);
+        QCOMPARE(Window->Callsign->text(), u"player"_s);
+    }
+
+    void valueLabels_readWithTheirCaptions()
+    {
+        // Qt announces each change of an accessible name; offscreen, no screen reader listens.
+        DoubleClickGridItems(*Window, {"Crate", "Load Bearing Vest"});
+        QStringList names;
+        for (QLabel* label : {Window->PointsAvailable, Window->WeightConsumed, Window->MovementMessage,
+                              Window->AmmoMessage}) {
+            QAccessibleInterface* readable = QAccessible::queryAccessibleInterface(label);
+            names.append(readable->text(QAccessible::Name));
+            QCOMPARE(readable->text(QAccessible::Description), label->toolTip());
+            QCOMPARE(label->alignment(), Qt::AlignLeft | Qt::AlignTop); // as the captions beside them
+        }
+        QCOMPARE(names.join(u'\n'),
+                 u"Points Available: 27\nWeight Consumed: 26.5 kg\nMovement: Slow run, small jumps.\n"
+                 "Special: Ammo for first two weapons is being doubled and weight halved First four "
+                 "grenades weight halved."_s);
+    }
+
 private:
     QString ClassFile(const QString& name) const { return Game->Path(u"tool/characters/"_s + name); }
 
-    void TypeClassName(const QString& name)
-    {
-        Window->ClassName->setFocus();
-        Window->ClassName->lineEdit()->selectAll();
-        QTest::keyClicks(Window->ClassName, name);
-    }
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
     std::unique_ptr<EditorGame> Game;
