@@ -1,6 +1,5 @@
 #include "models/modeldiscovery.h"
 #include "models/modellibrary.h"
-#include "platform/codepage.h"
 #include "support/testsupport.h"
 
 // Player models and their skins: the rules over skinfolder.txt, image names and the Model Path setting,
@@ -52,44 +51,40 @@ private slots:
         QCOMPARE(skins.Legs, QStringList{"r01"});
         QCOMPARE(library.DiscoverSkins(u"amber"_s).Head, QStringList()); // a folder without images
         QCOMPARE(ModelLibrary(u"..\\nowhere"_s, game.Location()).ModelNames(), std::nullopt);
-        if (EncodeFileText(u"\u00E9") != "\xE9")
-            QSKIP("the file code page (the system's on Windows) is not Windows-1252");
+        SKIP_UNLESS_1252(true);
         game.AddModel(u"Caf\u00E9"_s, {"head people/Caf\u00E9"},
                       {"head_c01.tga"}); // the file in the code page
         QCOMPARE(library.DiscoverSkins(u"Caf\u00E9"_s).Head, QStringList{"c01"});
     }
 
-    void library_modelWithoutSkinFile_hasNoSkins()
+    // Skin folders carry over from model to model, unless a model has no skinfolder.txt at all; a file that
+    // is a folder, empty, junk or one long line names none.
+    void library_skinFoldersCarriedOver_orNone()
     {
         GameFolder game;
+        const QByteArray oddFiles[] = {QByteArray(), "", Junk(65536), "head " + QByteArray(10 << 20, 'x')};
+        for (int i = 0; i < 4; ++i) {
+            const QString model = u"odd%1"_s.arg(i);
+            game.AddModel(model, {}, {"head_001.tga"});
+            game.AddFile(u"main/models/people/%1/skinfolder.txt%2"_s.arg(model, i == 0 ? u"/x"_s : QString()),
+                         oddFiles[i]);
+        }
         game.AddModel(u"Ranger"_s, {"head people/Ranger", "legs people/Ranger"},
                       {"head_001.tga", "legs_002.tga"});
         game.AddModel(u"Sapper"_s, {}, {"head_009.tga"});
         game.AddModel(u"Urban"_s, {"head people/Urban"}, {"head_u01.tga", "legs_u09.tga"});
-        game.AddFile(u"main/models/people/skinfolder.txt"_s,
-                     "legs people/Urban\r\n"); // the models folder's
+        game.AddFile(u"main/models/people/skinfolder.txt"_s, "legs people/Urban\r\n"); // the models folder's
         ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
+        for (int i = 0; i < 4; ++i) {
+            const SkinLists odd = library.DiscoverSkins(u"odd%1"_s.arg(i));
+            QCOMPARE(odd.Head + odd.Body + odd.Legs, QStringList());
+        }
         library.DiscoverSkins(u"Ranger"_s);
         const SkinLists sapper = library.DiscoverSkins(u"Sapper"_s);
         QCOMPARE(sapper.Head + sapper.Body + sapper.Legs, QStringList());
         const SkinLists urban = library.DiscoverSkins(u"Urban"_s); // legs carried over from Ranger
         QCOMPARE(urban.Head + urban.Legs, (QStringList{"u01", "002"}));
         QCOMPARE(library.DiscoverSkins(QString()).Legs, QStringList{"u09"});
-    }
-
-    void library_oddSkinFolderFiles_giveNoSkins()
-    {
-        const QByteArray junk = Junk(65536);
-        for (const QByteArray& file :
-             {QByteArray(), QByteArray(""), junk, "head " + QByteArray(10 << 20, 'x')}) {
-            GameFolder game;
-            game.AddModel(u"odd"_s, {}, {"head_001.tga"});
-            game.AddFile(u"main/models/people/odd/skinfolder.txt"_s + (file.isNull() ? u"/x"_s : QString()),
-                         file);
-            ModelLibrary library(ModelsSetting.section(u'=', 1), game.Location());
-            const SkinLists skins = library.DiscoverSkins(u"odd"_s);
-            QCOMPARE(skins.Head + skins.Body + skins.Legs, QStringList());
-        }
     }
 };
 

@@ -21,11 +21,6 @@
 
 namespace {
 
-bool IsWindows1252()
-{
-    return DecodeFileText("\x80\xA0") == u"\u20AC\u00A0"; // the file code page, the system's on Windows
-}
-
 // Adds a hidden file, or a hidden folder (a name ending with "/"), to the folder within dir, hidden as the
 // system hides them: by a leading dot on Unix, by the hidden attribute on Windows.
 void AddHidden(GameFolder& dir, const QString& folder, const QString& name)
@@ -96,8 +91,7 @@ private slots:
     void iniValue()
     {
         QFETCH(QStringList, row);
-        if (row[0].startsWith(u"1252") && !IsWindows1252())
-            QSKIP("the file code page is not Windows-1252");
+        SKIP_UNLESS_1252(row[0].startsWith(u"1252"));
         QCOMPARE(IniFile::Parse(row[1].toLatin1()).Value(row[2], row[3]), row[4]);
         const IniFile longValues = IniFile::Parse("[A]\r\nKey=" + QByteArray(300, 'v') + "\r\n");
         QCOMPARE(longValues.Value(u"A"_s, u"Key"_s), QString(254, u'v'));
@@ -192,8 +186,7 @@ private slots:
 
         QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
         QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
-        if (!IsWindows1252())
-            QSKIP("the file code page is not Windows-1252");
+        SKIP_UNLESS_1252(true);
         QCOMPARE(EncodeFileText(u"\u0141\u20AC"), QByteArray("?\x80")); // no look-alike L
         // Each character that the code page cannot hold is named once.
         QCOMPARE(CharactersOutsideFileCodePage(u"Sn\u0438p\u0438r \U0001F600 \u0416"),

@@ -1,7 +1,6 @@
 #include "support/testsupport.h"
 
 #include "catalogue/weaponsfile.h"
-#include "platform/codepage.h"
 
 #include <QDir>
 #include <QFile>

@@ -2,6 +2,7 @@
 
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
+#include "platform/codepage.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -19,6 +20,12 @@ void AddTableRowsFrom(const QString& path);
 #define AddTableRows(fileName) AddTableRowsFrom(QStringLiteral(ROSTERMAKER_TEST_DATA "/" fileName))
 // Any other file of the test's data folder, whole.
 #define TestDataFile(fileName) ReadTestFile(QStringLiteral(ROSTERMAKER_TEST_DATA "/") + (fileName))
+
+// Skips the test, when needed, unless the file code page (the system's on Windows) is Windows-1252.
+#define SKIP_UNLESS_1252(needed)                                                                             \
+    if (!(needed) || DecodeFileText("\x80\xE9") == u"\u20AC\u00E9") {                                        \
+    } else                                                                                                   \
+        QSKIP("the file code page is not Windows-1252")
 
 // Lines joined with CR LF after each one, in the file code page: a file as the editor writes it.
 QByteArray CrLfBytes(const QStringList& lines);
