@@ -30,17 +30,3 @@ public:
 
 // A game folder of the standard items, one model and a saved class, the editor started on it.
 std::unique_ptr<EditorGame> StartedStandardGame();
-
-// What the window shows of the class, for one comparison each: its name, callsign, model and skins
-// ("Sniper, Hawk, trooper/001 002 003"), and the points, weight, movement, first line of the load mode and
-// the entries after the starting item ("29 | 25 kg | Slow run, small jumps. |  | Crate").
-QString Identity(const Form1& window);
-QString Displays(const Form1& window);
-
-// Gestures on real controls, as the system delivers them.
-void DoubleClickGridRow(Form1& window, int row);
-void DoubleClickListEntry(Form1& window, int index);
-void MoveSlider(QSlider* slider, int level);       // by key presses
-void SetLevels(Form1& window, QStringView levels); // the skill levels in proficiency order, from the left
-void DoubleClickGridItems(Form1& window, const QStringList& itemNames); // one after the other
-void PickComboEntry(QComboBox* box, const QString& text);
