@@ -6,17 +6,16 @@
 
 namespace {
 
-SettingsResult FromValues(const QString& key, const QString& text, PathStyle style = PathStyle::Windows)
+SettingsResult FromValues(const QString& key, const QString& text)
 {
-    const ProgramLocation tool{style == PathStyle::Windows ? u"C:\\Games\\Mod\\Tool"_s : u"/games/mod/tool"_s,
-                               u"Rostermaker"_s, style};
+    const ProgramLocation tool{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
     return SettingsFromValues([&](const QString& asked) { return asked == key ? text : u"0"_s; }, tool);
 }
 
 } // namespace
 
-// The settings with their defaults, the executable taken to be C:\Games\Mod\Tool\Rostermaker.exe (and
-// /games/mod/tool/rostermaker), and the settings file, characters folder and class list on a disk.
+// The settings with their defaults, the executable taken to be C:\Games\Mod\Tool\Rostermaker.exe, and the
+// settings file and characters folder on a disk.
 class SettingsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -43,14 +42,6 @@ private slots:
                  row[4].isEmpty()
                      ? QString()
                      : u"\"%1\" in C:\\Games\\Mod\\Tool\\Rostermaker.ini is %2"_s.arg(row[1], row[2]));
-    }
-
-    void noValues_giveDefaults()
-    {
-        QCOMPARE(FromValues(QString(), QString()).Settings.SettingsFilePath,
-                 u"C:\\Games\\Mod\\Tool\\Rostermaker.ini"_s);
-        QCOMPARE(FromValues(QString(), QString(), PathStyle::Posix).Settings.CharacterPath,
-                 u"/games/mod/tool/characters"_s);
     }
 
     void settingsFileAndCharactersFolder()

@@ -100,9 +100,6 @@ private slots:
         QCOMPARE(catalogue.FirstListedAs(u" M4A1"_s)->InternalName, u"m4"_s);
         QCOMPARE(catalogue.FirstListedAs(u"M4A1\t"_s), nullptr);
         QCOMPARE(ListedName(catalogue.At(0)), u"M4A1"_s);
-        catalogue.ForEachWithInternalName(
-            u"m4b"_s, [&named](const Equipment& item) { named.append(item.DisplayName); });
-        QCOMPARE(named.last(), u"M4A1"_s);
     }
 };
 

@@ -35,8 +35,8 @@ void AddHidden(GameFolder& dir, const QString& folder, const QString& name)
 
 } // namespace
 
-// What the original platform gave, as the editor's own stand-ins give it: numbers from text, settings
-// files, paths, listings and files, text at the file boundary, keys and the executable's name.
+// The platform layer: numbers from text, settings files, paths, listings and files, text at the file
+// boundary, keys and the executable's name.
 class PlatformTest : public QObject {
     Q_OBJECT
 private slots:

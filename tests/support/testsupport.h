@@ -42,10 +42,8 @@ inline const QString Base = QStringLiteral("Base (Clothing and Shoes/Boots/Knife
 extern const QString WeaponsHeader;
 EquipmentCatalogue CatalogueOf(const QStringList& rows);
 
-// The data rows of support/standard-weapons.csv, an item of each kind the rules know: a rifle with
-// magazines, the load-bearing vest (limit 1), grenades, a belt-fed gun, explosives and a medkit that need
-// skills, an item that costs nothing, a heavy crate, a forbidden item, two items of one display name, one
-// whose display name has blanks around it and one that costs less than nothing.
+// The data rows of support/standard-weapons.csv: an item of each kind the rules know, from a rifle with
+// magazines to a forbidden item and one that costs less than nothing.
 QStringList StandardItems();
 
 // A game folder in a temporary place, laid out as the players' guide describes one: tool/ is the editor's

@@ -72,14 +72,18 @@ private slots:
         for (QSlider* slider : window.SkillSliders)
             QVERIFY(slider->minimum() == 0 && slider->maximum() == 4 && slider->value() == 0);
 
-        // Captions as given, none cut off, none grown over another control.
-        QStringList captions;
+        // Captions and tool tips as given, the tool tips told to screen readers too; no caption cut off or
+        // grown over another control.
+        QStringList texts;
         const QList<QWidget*> controls = window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
         for (const QWidget* control : controls) {
             const auto* label = qobject_cast<const QLabel*>(control);
             const auto* button = qobject_cast<const QPushButton*>(control);
             if ((label && label->objectName().startsWith(u"Label")) || button)
-                captions.append(control->objectName() + u'=' + (label ? label->text() : button->text()));
+                texts.append(control->objectName() + u'=' + (label ? label->text() : button->text()));
+            if (!control->toolTip().isEmpty())
+                texts.append(control->objectName() + u" tip="_s + control->toolTip());
+            QCOMPARE(control->accessibleDescription(), control->toolTip());
             if (!label || label->wordWrap() || label->text().isEmpty())
                 continue;
             QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
@@ -90,18 +94,8 @@ private slots:
                 QVERIFY2(other == label || grown.isEmpty() || !grown.intersects(other->geometry()),
                          qPrintable(label->objectName()));
         }
-        captions.sort();
-        QCOMPARE(captions.join(u'\n') + u'\n', QString::fromUtf8(TestDataFile(u"captions.txt"_s)));
-
-        // Tool tips as given, told to screen readers too.
-        QStringList toolTips;
-        for (const QWidget* control : controls) {
-            if (!control->toolTip().isEmpty())
-                toolTips.append(control->objectName() + u'=' + control->toolTip());
-            QCOMPARE(control->accessibleDescription(), control->toolTip());
-        }
-        toolTips.sort();
-        QCOMPARE(toolTips.join(u'\n') + u'\n', QString::fromUtf8(TestDataFile(u"tool-tips.txt"_s)));
+        texts.sort();
+        QCOMPARE(texts.join(u'\n') + u'\n', QString::fromUtf8(TestDataFile(u"texts.txt"_s)));
         QCOMPARE(window.Slider(Proficiency::Knives)->accessibleName() + window.Command6->accessibleName(),
                  u"KnivesClear All"_s);
 
