@@ -150,12 +150,6 @@ private slots:
         const LoadOutcome loaded = LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
         QCOMPARE(Summary(loaded.Loaded.value_or(LoadedClass())),
                  u"Charlie | Hawk | trooper/001 002 003 | 2...4....3.. | Long Rifle;Long Rifle Ammo"_s);
-
-        QCOMPARE(LoadClassFile(u"Gone"_s, settings, Catalogue(), NativePathStyle())
-                     .Message.value_or(QString())
-                     .section(u'\r', 0, 0),
-                 u"Error : Unable to open file %1 for read access. Check the following:"_s.arg(
-                     dir.Path(u"Gone.cfg"_s)));
         QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
     }
 

@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QLocale>
 #include <QSlider>
 #include <memory>
 
@@ -23,10 +24,17 @@ public:
 class EditorGame : public GameFolder, public RecordingSeams {
 public:
     // The start-up order; the window, active on screen as on a desktop, or null when the program ended.
-    Form1* Start();
+    Form1* Start()
+    {
+        QLocale::setDefault(QLocale::c()); // weights with "." unless a test says otherwise
+        Editor = Main(Location(), *this, *this);
+        if (!Editor)
+            return nullptr;
+        Editor->Window->activateWindow();
+        if (!QTest::qWaitForWindowActive(Editor->Window.get()))
+            qWarning("the window did not become active");
+        return Editor->Window.get();
+    }
 
     std::unique_ptr<RunningEditor> Editor;
 };
-
-// A game folder of the standard items, one model and a saved class, the editor started on it.
-std::unique_ptr<EditorGame> StartedStandardGame();

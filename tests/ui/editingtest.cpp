@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QApplication>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,23 @@
 #include <QtTest/qtestspontaneevent.h>
 
 namespace {
+
+// A game folder of the standard items, one model and a saved class, the editor started on it.
+std::unique_ptr<EditorGame> StartedStandardGame()
+{
+    auto game = std::make_unique<EditorGame>();
+    game->WriteSettings({"[Application]", ModelsSetting});
+    game->WriteWeapons(StandardItems());
+    game->AddModel(u"trooper"_s, {"head people/trooper", "body people/trooper", "legs people/trooper"},
+                   {"head_001.tga", "head_002.tga", "body_002.tga", "legs_003.tga"});
+    game->WriteClass(u"Grenadier.cfg"_s, {"set class \"Grenadier\"", "set callsign \"Thunder\"",
+                                          "set skin \"trooper/h01 b01 l01\"", "set proficiency8 explosives1",
+                                          "set proficiency12 strength2", "set equipment1 lbv",
+                                          "set equipment2 frag", "set equipment3 c4"});
+    if (!game->Start())
+        qWarning("the editor did not start");
+    return game;
+}
 
 // A turn of the wheel over the middle of target, as the system delivers it: to the widget under the
 // pointer, then to its parents while they ignore it.
@@ -144,8 +160,6 @@ private slots:
 
     void save_writesTheFileAndJoinsTheClassList_orIsRefused()
     {
-        int buttonClicks = 0;
-        connect(Window->Command1, &QPushButton::clicked, this, [&buttonClicks] { ++buttonClicks; });
         Click(Window->Command1);
         QTest::keyClick(Window->Callsign, Qt::Key_S, Qt::AltModifier); // no check of its own: the name check
         Window->ClassName->setFocus(); // its text selected: typing replaces it
@@ -153,8 +167,7 @@ private slots:
         SetLevels(*Window, u"20004000044"); // 33 points
         Click(Window->Command1);
         QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
-        QCOMPARE(buttonClicks, 2);
-        QCOMPARE(
+        QCOMPARE( // each once: Alt+S does not press the button too
             Game->Shown.join(u'\n'),
             u"A classname must be entered to save a new class\nAs the Character name is used as the file "
             "name the following symbols are not permitted in the characters name: < > * & | / \\ : ? \"\n"
