@@ -76,19 +76,9 @@ QStringList StandardItems()
         .mid(1);
 }
 
-GameFolder::GameFolder()
-{
-    QDir(Dir.path()).mkpath(u"tool/characters"_s);
-}
-
 QString GameFolder::Path(const QString& relative) const
 {
     return QDir::toNativeSeparators(relative.isEmpty() ? Dir.path() : Dir.filePath(relative));
-}
-
-ProgramLocation GameFolder::Location() const
-{
-    return {Path(u"tool"_s), u"rostermaker"_s, NativePathStyle()};
 }
 
 void GameFolder::AddModel(const QString& name, const QStringList& skinFolderLines, const QStringList& images)

@@ -4,6 +4,7 @@
 #include "catalogue/equipmentcatalogue.h"
 #include "platform/codepage.h"
 
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -51,10 +52,11 @@ QStringList StandardItems();
 // models in main/models/people (the setting ModelsSetting). Its paths are native ones.
 class GameFolder {
 public:
-    GameFolder();
+    GameFolder() { QDir(Dir.path()).mkpath(u"tool/characters"_s); }
 
     QString Path(const QString& relative = {}) const;
-    ProgramLocation Location() const; // the editor as tool/rostermaker
+    // The editor as tool/rostermaker.
+    ProgramLocation Location() const { return {Path(u"tool"_s), u"rostermaker"_s, NativePathStyle()}; }
 
     void WriteSettings(const QStringList& lines) { AddFile(u"tool/rostermaker.ini"_s, CrLfBytes(lines)); }
     void WriteWeapons(const QStringList& rows)
