@@ -40,15 +40,12 @@ ClassRecord RecordOf(const QStringList& row)
 // What reading sets, as a row of reads.txt.
 QString Summary(const LoadedClass& loaded)
 {
-    const auto shown = [](const std::optional<QString>& text) {
-        return text.value_or(u"-"_s);
-    };
     const std::optional<SkinSet>& skins = loaded.Skins;
     QString levels;
     for (const std::optional<int> level : loaded.Levels)
         levels += level ? QString::number(*level) : u"."_s;
     return QStringList{
-        shown(loaded.ClassName), shown(loaded.Callsign),
+        loaded.ClassName.value_or(u"-"_s), loaded.Callsign.value_or(u"-"_s),
         skins ? u"%1/%2 %3 %4"_s.arg(skins->Model, skins->HeadSkin, skins->BodySkin, skins->LegsSkin)
               : u"-"_s,
         levels, loaded.Entries.join(u';')}
@@ -157,6 +154,7 @@ private slots:
     {
         GameFolder dir;
         const AppSettings settings = SettingsFor(dir.Path());
+        // A folder in the file's place (null), an empty file, junk, a long line and a file too large to read.
         const QByteArray junk = Junk(65536);
         const std::pair<QByteArray, bool> files[] = {{QByteArray(), false},
                                                      {"", true},
@@ -164,8 +162,7 @@ private slots:
                                                      {"set callsign " + QByteArray(10 << 20, 'x'), true},
                                                      {QByteArray(16 * 1024 * 1024 + 1, '\n'), false}};
         for (const auto& [file, readable] : files) {
-            dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s,
-                        file); // null: a folder in the file's place
+            dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s, file);
             const LoadOutcome outcome = LoadClassFile(u"Odd"_s, settings, Catalogue(), NativePathStyle());
             QCOMPARE(bool(outcome.Loaded), readable);
             QCOMPARE(outcome.Message.value_or(QString()).startsWith(u"Error : Unable to open file "_s),
