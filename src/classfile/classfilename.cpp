@@ -17,7 +17,6 @@ bool IsRefusedNameCharacter(QChar c)
 // Windows opens the device of that name instead of a file, whatever the extension.
 bool IsDeviceName(QStringView stem)
 {
-
     static constexpr std::array<QStringView, 4> Devices = {u"CON", u"PRN", u"AUX", u"NUL"};
     for (const QStringView device : Devices) {
         if (stem.compare(device, Qt::CaseInsensitive) == 0)

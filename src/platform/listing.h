@@ -5,7 +5,7 @@
 #include <QStringView>
 #include <optional>
 
-// Folder listings in the order and with the matching of the original file and folder list controls.
+// Folder listings in the order and with the matching of the Windows file and folder list controls.
 
 // Alphabetical order without regard to case, as the system's sorted lists show names: punctuation and
 // other symbols before digits, digits before letters; names equal but for case keep a fixed order.

@@ -4,8 +4,8 @@
 #include <QStringView>
 #include <optional>
 
-// Numeric rules of the original runtime: how a text becomes a number, how numbers are rounded and
-// narrowed, and how a single-precision value is written for display.
+// Numeric rules of the Windows runtime that the game's files follow: how a text becomes a number, how
+// numbers are rounded and narrowed, and how a single-precision value is written for display.
 
 // The numeric value of a text in the manner of the BASIC Val function: blanks, tabs and line feeds are
 // skipped wherever they stand; the value is the longest leading part that forms a decimal number (one
@@ -26,5 +26,5 @@ std::optional<double> ParseDecimal(QStringView text);
 
 // Text of a single-precision value: seven significant digits, trailing zeros and a trailing point dropped,
 // "0" before the point below 1 (1.25, 0.5, 12, 3.92; 4.0000005 gives 4). Exponent form below 1E-04 and
-// from 1E+07 on, as the original runtime wrote it.
+// from 1E+07 on, as the Windows runtime writes it.
 QString FormatSingle(float value);
