@@ -114,7 +114,7 @@ fi
 # Wine gives a test no console of its own, so each writes its log into a file.
 echo "Tests under Wine:"
 failed=0
-mkdir -p "$build/test-logs"
+rm -rf "$build/test-logs" && mkdir -p "$build/test-logs"
 for test in "$build"/tests/*/*_tests.exe; do
     name=$(basename "$test" .exe)
     log="$build/test-logs/$name.txt"

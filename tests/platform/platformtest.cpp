@@ -17,6 +17,7 @@
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+#undef ReplaceFile // the Windows API's name for ReplaceFileW hides the editor's function
 #endif
 
 namespace {
@@ -136,7 +137,7 @@ private slots:
     void listings_ordinaryFilesAndFoldersInOrder()
     {
         GameFolder dir;
-        for (const char* name : {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "1st.cfg", "<New>.cfg", "a.cfg.bak",
+        for (const char* name : {"bravo.cfg", "Alpha.cfg", "Charlie.CFG", "1st.cfg", "(New).cfg", "a.cfg.bak",
                                  "f.cfg/x", "m/Cobalt/x", "m/amber/x", "m/Birch/x", "m/file"})
             dir.AddFile(QString::fromLatin1(name));
         AddHidden(dir, QString(), u"hidden.cfg"_s);
@@ -145,7 +146,7 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.Path(u"delta.cfg"_s), QFileDevice::ReadOwner));
         // Symbols before digits before letters, without regard to case.
         QCOMPARE(ListFiles(dir.Path(), u"*.cfg"_s),
-                 (QStringList{"<New>.cfg", "1st.cfg", "Alpha.cfg", "bravo.cfg", "Charlie.CFG", "delta.cfg"}));
+                 (QStringList{"(New).cfg", "1st.cfg", "Alpha.cfg", "bravo.cfg", "Charlie.CFG", "delta.cfg"}));
         QCOMPARE(ListFiles(dir.Path(u"missing"_s), u"*"_s), QStringList());
         QCOMPARE(ListFiles(QString(), u"*"_s), QStringList());
         const auto m = [&dir](const char* name) {
