@@ -115,8 +115,8 @@ fi
 echo "Tests under Wine:"
 failed=0
 rm -rf "$build/test-logs" && mkdir -p "$build/test-logs"
-for test in "$build"/tests/*/*_tests.exe; do
-    name=$(basename "$test" .exe)
+for name in $(ctest --test-dir "$build" -N | sed -n 's/^ *Test *#[0-9]*: //p'); do
+    test=$(ls "$build"/tests/*/"$name".exe) # only the suites of this build, none left by an older one
     log="$build/test-logs/$name.txt"
     rm -f "$log"
     start=$(date +%s)
