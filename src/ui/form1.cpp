@@ -94,12 +94,18 @@ bool Form1::IsPartOfWindow(const QWidget* widget) const
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
+    // Every event of the application passes here (paints, timers, mouse moves): only these four are looked
+    // at further.
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::Wheel &&
+        type != QEvent::FocusIn)
+        return QWidget::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !IsPartOfWindow(widget))
         return QWidget::eventFilter(watched, event);
-    if (event->type() == QEvent::FocusIn)
+    if (type == QEvent::FocusIn)
         OnFocusIn(widget);
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::ShortcutOverride) {
+    if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
         if (PreviewKey(widget, static_cast<QKeyEvent*>(event)))
             return true;
     }
