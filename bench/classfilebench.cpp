@@ -71,15 +71,14 @@ void BM_LoadClass(benchmark::State& state)
     }
 }
 
-// ReadClassFile alone, on the decoded text.
+// ReadClassFile alone, on the file's bytes.
 void BM_ReadClassFile(benchmark::State& state)
 {
     const AppSettings settings = BenchSettings();
-    const QString text =
-        DecodeFileText(ClassFileBytes(HundredItemClass(settings.StartingEquipmentName),
-                                      TenThousandItemCatalogue(), settings.StartingEquipmentName));
+    const QByteArray bytes = ClassFileBytes(HundredItemClass(settings.StartingEquipmentName),
+                                            TenThousandItemCatalogue(), settings.StartingEquipmentName);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReadClassFile(text, TenThousandItemCatalogue()).Entries.size());
+        benchmark::DoNotOptimize(ReadClassFile(bytes, TenThousandItemCatalogue()).Entries.size());
 }
 
 } // namespace

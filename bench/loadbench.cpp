@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <limits>
 #include <map>
 #include <memory>
 
@@ -32,7 +33,7 @@ const QString& WeaponsFileOf(int rows)
 
 qint64 FileSize(const QString& path)
 {
-    return ReadWholeFile(path).value_or(QByteArray()).size();
+    return ReadWholeFile(path, std::numeric_limits<qint64>::max()).Bytes.size();
 }
 
 // Settings file name, bytes read, decoding, ReadWeaponsFile and the catalogue's indexes: LoadWeaponsFile.
@@ -59,8 +60,7 @@ void BM_ReadWeaponsLines(benchmark::State& state)
 {
     const QString& path = WeaponsFileOf(static_cast<int>(state.range(0)));
     for (auto _ : state) {
-        const std::optional<QByteArray> bytes = FileExists(path) ? ReadWholeFile(path) : std::nullopt;
-        const QString text = DecodeFileText(bytes.value_or(QByteArray()));
+        const QString text = DecodeFileText(ReadWholeFile(path, std::numeric_limits<qint64>::max()).Bytes);
         qsizetype lines = 0;
         qsizetype characters = 0;
         ForEachLine(text, [&](QStringView line) {

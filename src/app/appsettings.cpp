@@ -10,6 +10,8 @@
 namespace {
 
 const QString SettingsSection = QStringLiteral("Application");
+// A settings file is a few lines; anything far larger is not read into memory.
+constexpr qint64 LargestSettingsFile = 16 * 1024 * 1024;
 constexpr qint16 DefaultStartingPoints = 30;
 const FixedDecimal DefaultStartingEquipmentWeight = FixedDecimal::FromTenThousandths(39200);
 
@@ -96,30 +98,42 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
 SettingsResult LoadSettings(const ProgramLocation& location)
 {
     const QString settingsFile = SettingsFilePathFor(location);
+    const QString shownSettingsFile = ToNativePath(settingsFile, location.Style);
     QStringList messages;
     IniFile ini;
-    if (FileExists(settingsFile)) {
-        ini = IniFile::Parse(ReadWholeFile(settingsFile).value_or(QByteArray()));
-    } else {
-        messages.append(ToNativePath(settingsFile, location.Style) +
-                        QStringLiteral(" not found. Defaults used."));
+    const FileContent content = ReadWholeFile(settingsFile, LargestSettingsFile);
+    switch (content.Result) {
+    case FileContent::Outcome::Read:
+        ini = IniFile::Parse(content.Bytes);
+        break;
+    case FileContent::Outcome::Unreadable:
+        messages.append(shownSettingsFile + QStringLiteral(" not found. Defaults used."));
+        break;
+    case FileContent::Outcome::TooLarge:
+        messages.append(
+            shownSettingsFile +
+            QStringLiteral(" is larger than 16 MiB, too large for a settings file. Defaults used."));
+        break;
     }
 
     SettingsResult result =
         SettingsFromValues([&ini](const QString& key) { return ini.Value(SettingsSection, key); }, location);
     result.Messages = messages + result.Messages;
 
-    // The characters folder is made when missing (one level: its parent must exist). A folder that
-    // differs only in case counts as existing.
     AppSettings& s = result.Settings;
     if (PathExists(s.CharacterPath))
         s.CharacterPath = LocatePath(s.CharacterPath);
-    else
-        CreateFolder(s.CharacterPath);
-    if (!PathExists(s.CharacterPath)) {
-        result.Messages.append(
-            s.CharacterPath +
-            QStringLiteral(" was not found. An attempt to create the path was unsuccessfully made."));
-    }
+    if (std::optional<QString> failure = MakeCharactersFolder(s.CharacterPath))
+        result.Messages.append(*failure);
     return result;
+}
+
+std::optional<QString> MakeCharactersFolder(const QString& characterPath)
+{
+    if (!PathExists(characterPath))
+        CreateFolder(characterPath);
+    if (PathExists(characterPath))
+        return std::nullopt;
+    return characterPath +
+           QStringLiteral(" was not found. An attempt to create the path was unsuccessfully made.");
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 // Where the running program lies, and the path style it works in.
 struct ProgramLocation {
@@ -48,3 +49,7 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
 // Reads the settings file beside the executable and makes sure that the characters folder exists.
 // The messages report a missing settings file, values out of range and a folder that could not be made.
 SettingsResult LoadSettings(const ProgramLocation& location);
+
+// Makes the characters folder when it is missing (one level: its parent must exist); a folder that
+// differs only in case counts as existing. Nothing when the folder exists, else the message that says so.
+std::optional<QString> MakeCharactersFolder(const QString& characterPath);

@@ -24,20 +24,34 @@ void BuildChains(const QList<Equipment>& items, Key key, ChainIndex& index, std:
 
 } // namespace
 
-EquipmentCatalogue::EquipmentCatalogue(QList<Equipment> items)
+EquipmentCatalogue::EquipmentCatalogue(QList<Equipment> items, bool itemNamesInUtf8)
     : Items(std::move(items))
+    , NamesInUtf8(itemNamesInUtf8)
 {
     BuildChains(Items, ListedName, ByListedName, NextSameListedName);
+    BuildChains(
+        Items, [this](const Equipment& item) { return InternalNameKey(item.InternalName); }, ByInternalName,
+        NextSameInternalName);
 }
 
-void EquipmentCatalogue::BuildInternalNameChains() const
+QByteArray EquipmentCatalogue::InternalNameBytes(const Equipment& item) const
 {
-    BuildChains(
-        Items, [](const Equipment& item) { return item.InternalName; }, ByInternalName, NextSameInternalName);
+    return NamesInUtf8 ? item.InternalName.toUtf8() : EncodeFileText(item.InternalName);
+}
+
+QString EquipmentCatalogue::InternalNameKey(const QString& name) const
+{
+    return NamesInUtf8 ? DecodeCodePage(name.toUtf8()) : name;
 }
 
 const Equipment* EquipmentCatalogue::FirstListedAs(const QString& name) const
 {
     const auto found = ByListedName.constFind(TrimSpaces(name));
     return found == ByListedName.constEnd() ? nullptr : &Items.at(found->First);
+}
+
+bool EquipmentCatalogue::NamedInClassFile(const Equipment& item, const QString& name,
+                                          FileEncoding classFileEncoding) const
+{
+    return InternalNameKey(item.InternalName) == ClassFileKey(name, classFileEncoding);
 }

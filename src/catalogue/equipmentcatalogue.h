@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/equipment.h"
+#include "platform/codepage.h"
 #include "platform/text.h"
 
 #include <QHash>
@@ -17,7 +18,8 @@ QString ListedName(const Equipment& item);
 class EquipmentCatalogue {
 public:
     EquipmentCatalogue() = default;
-    explicit EquipmentCatalogue(QList<Equipment> items);
+    // itemNamesInUtf8: the items come from a UTF-8 weapons file, whose bytes class files repeat.
+    explicit EquipmentCatalogue(QList<Equipment> items, bool itemNamesInUtf8 = false);
 
     qsizetype Count() const { return Items.size(); }
     const Equipment& At(qsizetype index) const { return Items.at(index); } // 0 is the first item
@@ -35,15 +37,21 @@ public:
         ForEachInChain(ByListedName, NextSameListedName, TrimSpaces(name), visit);
     }
 
-    // Calls visit(const Equipment&) for every item whose InternalName equals name, in catalogue order.
-    // Only loading a class file asks for items by InternalName, so that index is built at the first asking
-    // (the editor runs on one thread).
-    template <typename Visit> void ForEachWithInternalName(const QString& name, Visit&& visit) const
+    // A class file names an item by the bytes of its InternalName: the bytes that its weapons file holds
+    // when that file is UTF-8 (the servers compare them with it), else the name in the file code page.
+    QByteArray InternalNameBytes(const Equipment& item) const;
+    bool ItemNamesInUtf8() const { return NamesInUtf8; }
+
+    // Calls visit(const Equipment&) for every item that an equipment line of a class file names, in
+    // catalogue order: name is the line's internal name as read from a file of the given encoding.
+    template <typename Visit>
+    void ForEachNamedInClassFile(const QString& name, FileEncoding classFileEncoding, Visit&& visit) const
     {
-        if (NextSameInternalName.size() != static_cast<std::size_t>(Items.size()))
-            BuildInternalNameChains();
-        ForEachInChain(ByInternalName, NextSameInternalName, name, visit);
+        ForEachInChain(ByInternalName, NextSameInternalName, ClassFileKey(name, classFileEncoding), visit);
     }
+
+    // True when the name of an equipment line, read from a class file of the given encoding, names item.
+    bool NamedInClassFile(const Equipment& item, const QString& name, FileEncoding classFileEncoding) const;
 
 private:
     // Items of one name form a chain: the hash gives the first and the last index, and the next index of
@@ -54,7 +62,15 @@ private:
     };
     using ChainIndex = QHash<QString, Chain>;
 
-    void BuildInternalNameChains() const;
+    // Items are found by their InternalName as a class file in the code page reads it back: the name itself,
+    // or the UTF-8 bytes of a UTF-8 weapons file's name read in the code page.
+    QString InternalNameKey(const QString& name) const;
+    // The key of an equipment line's name: a class file in the code page holds the bytes of the items'
+    // names, so its text read is the key.
+    QString ClassFileKey(const QString& name, FileEncoding classFileEncoding) const
+    {
+        return classFileEncoding == FileEncoding::CodePage ? name : InternalNameKey(name);
+    }
 
     template <typename Visit>
     void ForEachInChain(const ChainIndex& index, const std::vector<qsizetype>& next, const QString& name,
@@ -68,8 +84,9 @@ private:
     }
 
     QList<Equipment> Items;
+    bool NamesInUtf8 = false;
     ChainIndex ByListedName;
     std::vector<qsizetype> NextSameListedName;
-    mutable ChainIndex ByInternalName;
-    mutable std::vector<qsizetype> NextSameInternalName;
+    ChainIndex ByInternalName;
+    std::vector<qsizetype> NextSameInternalName;
 };

@@ -219,9 +219,10 @@ WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifie
         ++lineNumber;
         if (failed)
             return;
-        if (reader.IsHeaderRow(line))
+        if (reader.IsHeaderRow(line)) {
             reader.ReadHeaderRow(line);
-        else
+            content.HasHeaderRow = true;
+        } else
             failed = !reader.ReadDataRow(line, lineNumber, content.Items);
     });
     content.Error = reader.Error;
@@ -258,14 +259,83 @@ QString BadWeaponsFieldMessage(const QString& path, const WeaponsFieldError& err
              error.Text, expected);
 }
 
+QString NoHeaderRowMessage(const QString& path, const QString& identifier, const QString& settingsFile)
+{
+    return QStringLiteral(
+               "Error : No line of the file %1 holds the text \"%2\" that marks the header row of "
+               "the weapons file, the row that names its columns. Check the setting \"Weapons File "
+               "Identifier\" in %3, and that \"Weapons File Name\" names the weapons file.\r\n"
+               "\r\n"
+               "The Application will not run without this file.")
+        .arg(path, identifier, settingsFile);
+}
+
+namespace {
+
+QString TooLargeWeaponsFileMessage(const QString& path)
+{
+    return QStringLiteral("Error : The file ") + path +
+           QStringLiteral(" is larger than 256 MiB, too large for a weapons file.\r\n"
+                          "\r\n"
+                          "The Application will not run without this file.");
+}
+
+QString NotUtf8WeaponsFileMessage(const QString& path, qsizetype lineNumber)
+{
+    return QStringLiteral(
+               "Error : The file %1 starts with the mark of UTF-8 text, but its line %2 holds bytes "
+               "that are not UTF-8. Save it again as UTF-8.\r\n"
+               "\r\n"
+               "The Application will not run without this file.")
+        .arg(path, QString::number(lineNumber));
+}
+
+// A UTF-8 weapons file's item names are written into class files as the file's own bytes, which the
+// decoded text gives back only where they are UTF-8: the first line (from 1) that is not, or 0.
+qsizetype FirstLineNotUtf8(QByteArrayView bytes)
+{
+    if (bytes.isValidUtf8())
+        return 0;
+    qsizetype lineNumber = 1;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= bytes.size(); ++i) {
+        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
+            continue;
+        if (!bytes.sliced(start, i - start).isValidUtf8())
+            return lineNumber;
+        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
+            ++i;
+        ++lineNumber;
+        start = i + 1;
+    }
+    return lineNumber;
+}
+
+// A weapons file is at most a few megabytes; anything far larger is not read into memory.
+constexpr qint64 LargestWeaponsFile = 256 * 1024 * 1024;
+
+} // namespace
+
 WeaponsFileLoad LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location)
 {
     const QString path = WeaponsFilePath(settings.WeaponsFileName, location);
-    const std::optional<QByteArray> bytes = FileExists(path) ? ReadWholeFile(path) : std::nullopt;
-    if (!bytes)
+    const FileContent file = ReadWholeFile(path, LargestWeaponsFile);
+    if (file.Result == FileContent::Outcome::Unreadable)
         return {{}, MissingWeaponsFileMessage(path)};
-    WeaponsFileContent content = ReadWeaponsFile(DecodeFileText(*bytes), settings.WeaponsFileIdentifier);
+    if (file.Result == FileContent::Outcome::TooLarge)
+        return {{}, TooLargeWeaponsFileMessage(path)};
+    const bool utf8 = EncodingOf(file.Bytes) == FileEncoding::Utf8;
+    if (utf8) {
+        if (const qsizetype line = FirstLineNotUtf8(QByteArrayView(file.Bytes).sliced(3)))
+            return {{}, NotUtf8WeaponsFileMessage(path, line)};
+    }
+    WeaponsFileContent content = ReadWeaponsFile(DecodeFileText(file.Bytes), settings.WeaponsFileIdentifier);
     if (content.Error)
         return {{}, BadWeaponsFieldMessage(path, *content.Error)};
-    return {EquipmentCatalogue(std::move(content.Items)), {}};
+    if (!content.HasHeaderRow) {
+        return {{},
+                NoHeaderRowMessage(path, settings.WeaponsFileIdentifier,
+                                   ToNativePath(settings.SettingsFilePath, location.Style))};
+    }
+    return {EquipmentCatalogue(std::move(content.Items), utf8), {}};
 }

@@ -19,6 +19,7 @@ struct WeaponsFieldError {
 struct WeaponsFileContent {
     QList<Equipment> Items;
     std::optional<WeaponsFieldError> Error; // when set, Items is incomplete and must not be used
+    bool HasHeaderRow = false;              // without one, every line was read as an empty record
 };
 
 // Reads the text of a weapons file. A line that holds identifier (case-sensitive) is a header row that
@@ -38,9 +39,13 @@ struct WeaponsFileLoad {
     QString FailureMessage; // empty on success; otherwise the program must not run
 };
 
-// Reads the weapons file named by the settings into the catalogue. Fails with the missing-file message
-// when it cannot be opened and with a message naming the line, column and text of a bad number.
+// Reads the weapons file named by the settings into the catalogue: in the file code page, or in UTF-8 or
+// UTF-16 after a byte-order mark. Fails, each with its message, when the file cannot be opened (or is no
+// regular file), is larger than 256 MiB, is marked as UTF-8 but is not, holds a number that its field
+// cannot hold (naming the line, column and text), or has no header row (a wrong identifier would
+// otherwise give an empty catalogue without a word, and every class would lose its items).
 WeaponsFileLoad LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location);
 
 QString MissingWeaponsFileMessage(const QString& path);
 QString BadWeaponsFieldMessage(const QString& path, const WeaponsFieldError& error);
+QString NoHeaderRowMessage(const QString& path, const QString& identifier, const QString& settingsFile);

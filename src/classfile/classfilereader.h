@@ -3,9 +3,9 @@
 #include "catalogue/equipmentcatalogue.h"
 #include "rules/proficiencies.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
-#include <QStringView>
 #include <array>
 #include <optional>
 
@@ -26,16 +26,20 @@ struct LoadedClass {
     QStringList Entries; // display names to append to the selected equipment, in file order
 };
 
-// Reads the text of a class file line by line (lines end at CR LF, a lone CR or a lone LF). Every double
-// quote is first removed from the line; the line is then tested against each rule below, comparing its
-// first characters with the rule's prefix, case-sensitively. Every rule that matches applies, and a later
-// line overrides an earlier one; lines that match no rule are passed over.
+// Reads a class file line by line: in the file code page, or in UTF-8 or UTF-16 after a byte-order mark;
+// lines end at CR LF, a lone CR or a lone LF. Every double quote is first removed from the line; the line
+// is then tested against each rule below, comparing its first characters with the rule's prefix,
+// case-sensitively. Every rule that matches applies, and a later line overrides an earlier one; lines that
+// match no rule are passed over.
 //  - "set class", "set callsign": the rest of the line, trimmed of blanks.
-//  - "set skin": model, head, body and legs skins, from "model/head body legs". A line without a "/"
-//    after the prefix, or without two blanks after it, sets nothing.
+//  - "set skin": model, head, body and legs skins, from "model/head body legs", each trimmed. What a line
+//    edited by hand lacks stays empty: without a slash the whole text is the model, without blanks after
+//    the slash the later skins are empty.
 //  - the proficiency line prefixes: the one character after the prefix; the digits 0 to 4 give that
 //    level, 5 to 9 the highest level 4, anything else or nothing level 0.
 //  - "set equipment": the internal name after the blank that ends the counter, trimmed of blanks; every
-//    catalogue item with that InternalName adds its name as the grid lists it, in catalogue order. An
-//    empty name, or one that no item has, adds nothing.
-LoadedClass ReadClassFile(QStringView text, const EquipmentCatalogue& catalogue);
+//    catalogue item that the name names (see EquipmentCatalogue::ForEachNamedInClassFile) adds its name
+//    as the grid lists it, in catalogue order. An empty name, or one that no item has, adds nothing.
+//    The lines that one entry wrote, every item of a name that several items share in catalogue order,
+//    read back as that one entry.
+LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalogue);

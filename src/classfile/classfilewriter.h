@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QChar>
 #include <QString>
+#include <optional>
 
 // True for the characters that may not stand inside a line of a class file: those below U+0020, and U+007F.
 bool IsControlCharacter(QChar c);
@@ -18,6 +19,18 @@ bool IsControlCharacter(QChar c);
 // The texts are written trimmed of blanks. Double quotes and control characters are left out of the values,
 // as they could close the quotes or start a line of their own in a file that the servers execute.
 // Each entry other than an empty one or the starting item writes one line per catalogue item that displays
-// it, in catalogue order, counted "set equipment1", "set equipment2" ... across all entries.
+// it, in catalogue order, counted "set equipment1", "set equipment2" ... across all entries; the item's
+// internal name is written with the bytes the catalogue gives (see EquipmentCatalogue::InternalNameBytes).
+// Nothing is checked here: see UnwritableTextRefusal.
 QByteArray ClassFileBytes(const ClassRecord& record, const EquipmentCatalogue& catalogue,
                           const QString& startingEquipmentName);
+
+// Why the class file cannot hold the class so that it loads back as it is, or nothing. In this order:
+//  - a callsign, a model or a skin that the file holds (skins only with a model) with characters that the
+//    file code page cannot hold, which would be written as "?";
+//  - likewise the internal name of an item written, unless its weapons file was UTF-8;
+//  - a model holding a slash, or a skin holding a blank or a slash, which the skin line would split
+//    elsewhere when read.
+// Each message names the field and what is not permitted.
+std::optional<QString> UnwritableTextRefusal(const ClassRecord& record, const EquipmentCatalogue& catalogue,
+                                             const QString& startingEquipmentName);

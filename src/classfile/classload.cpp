@@ -1,7 +1,6 @@
 #include "classfile/classload.h"
 
 #include "classfile/classfilename.h"
-#include "platform/codepage.h"
 #include "platform/files.h"
 
 namespace {
@@ -24,10 +23,16 @@ LoadOutcome LoadClassFile(const QString& classNameText, const AppSettings& setti
                           const EquipmentCatalogue& catalogue, PathStyle style)
 {
     const QString path = ClassFilePath(settings.CharacterPath, classNameText, style);
-    // A file that vanishes or fails between the test and the reading is reported the same way.
-    const std::optional<QByteArray> bytes =
-        FileExists(path) ? ReadWholeFile(path, LargestClassFile) : std::nullopt;
-    if (!bytes)
+    const FileContent file = ReadWholeFile(path, LargestClassFile);
+    switch (file.Result) {
+    case FileContent::Outcome::Read:
+        break;
+    case FileContent::Outcome::Unreadable:
         return {std::nullopt, UnreadableFileMessage(path)};
-    return {ReadClassFile(DecodeFileText(*bytes), catalogue), std::nullopt};
+    case FileContent::Outcome::TooLarge:
+        return {std::nullopt, QStringLiteral("The file ") + path +
+                                  QStringLiteral(" is larger than 16 MiB, too large for a class file, which "
+                                                 "holds a few hundred bytes. It was not loaded.")};
+    }
+    return {ReadClassFile(file.Bytes, catalogue), std::nullopt};
 }

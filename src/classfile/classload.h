@@ -14,8 +14,8 @@ struct LoadOutcome {
 };
 
 // Reads the class file of the class named by the class name text (trimmed of blanks) from the characters
-// folder; a file whose name differs only in case is found too. A file of more than 16 MiB is refused as
-// unreadable. The window clears the class before it applies the outcome, whether the file could be read
-// or not.
+// folder; a file whose name differs only in case is found too. A file that cannot be opened or is no
+// regular file, and one of more than 16 MiB, are refused, each with its message. The window clears the
+// class before it applies the outcome, whether the file could be read or not.
 LoadOutcome LoadClassFile(const QString& classNameText, const AppSettings& settings,
                           const EquipmentCatalogue& catalogue, PathStyle style);

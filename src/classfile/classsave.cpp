@@ -14,6 +14,12 @@ SaveOutcome SaveClassFile(const ClassRecord& record, const EquipmentCatalogue& c
         return {false, std::move(refusal)};
     if (std::optional<QString> refusal = ClassNameRefusal(record.ClassName))
         return {false, std::move(refusal)};
+    if (std::optional<QString> refusal =
+            UnwritableTextRefusal(record, catalogue, settings.StartingEquipmentName))
+        return {false, std::move(refusal)};
+    // The folder may have been removed or moved while the editor runs.
+    if (std::optional<QString> failure = MakeCharactersFolder(settings.CharacterPath))
+        return {false, std::move(failure)};
 
     const QString path = ClassFilePath(settings.CharacterPath, record.ClassName, style);
     if (const std::optional<QString> failure =

@@ -18,9 +18,11 @@ struct SaveOutcome {
 // its message:
 //  1. the skill requirements of the selected equipment (SkillRequirementsRefusal);
 //  2. the class name as a file name (ClassNameRefusal);
-//  3. the file: its complete new content replaces the old file in one step, and a file that cannot be
-//     written (read-only, missing folder, full disk) gives a message with its path and the system's
-//     reason and stays as it was.
+//  3. texts that the file cannot hold so that the class loads back as it is (UnwritableTextRefusal);
+//  4. the characters folder, made again when it vanished while the editor ran (MakeCharactersFolder);
+//  5. the file: its complete new content replaces the old file in one step, and a file that cannot be
+//     written (read-only, full disk) gives a message with its path and the system's reason and stays as
+//     it was.
 // An existing file whose name differs from the class's only in case is the one replaced.
 SaveOutcome SaveClassFile(const ClassRecord& record, const EquipmentCatalogue& catalogue,
                           const AppSettings& settings, PathStyle style);

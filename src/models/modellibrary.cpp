@@ -38,10 +38,11 @@ SkinLists ModelLibrary::DiscoverSkins(const QString& modelName)
 {
     const QString skinFile =
         JoinPath(JoinPath(Folder, modelName, Style), QStringLiteral("skinfolder.txt"), Style);
-    const std::optional<QByteArray> bytes = ReadWholeFile(skinFile, LargestSkinFolderFile);
-    if (!bytes)
+    const FileContent content = ReadWholeFile(skinFile, LargestSkinFolderFile);
+    if (content.Result != FileContent::Outcome::Read)
         return {};
-    Skins = ReadSkinFolderFile(DecodeFileText(*bytes), ModelsParentFolderOf(Folder, Style), Skins, Style);
+    Skins =
+        ReadSkinFolderFile(DecodeFileText(content.Bytes), ModelsParentFolderOf(Folder, Style), Skins, Style);
 
     SkinLists lists;
     lists.Head = SkinIdsFromFileNames(ListFiles(Skins.Head, QStringLiteral("head_???.tga")));

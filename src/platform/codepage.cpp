@@ -1,9 +1,9 @@
 #include "platform/codepage.h"
 
+#include <QStringDecoder>
 #include <array>
 
 #ifdef Q_OS_WIN
-#include <QStringDecoder>
 #include <windows.h>
 #endif
 
@@ -50,10 +50,34 @@ QByteArray EncodeWindows1252(QStringView text)
     return bytes;
 }
 
-QString DecodeFileText(QByteArrayView bytes)
+FileEncoding EncodingOf(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
+        return FileEncoding::Utf8;
+    if (bytes.startsWith("\xFF\xFE"))
+        return FileEncoding::Utf16LittleEndian;
+    if (bytes.startsWith("\xFE\xFF"))
+        return FileEncoding::Utf16BigEndian;
+    return FileEncoding::CodePage;
+}
+
+QString DecodeFileText(QByteArrayView bytes)
+{
+    switch (EncodingOf(bytes)) {
+    case FileEncoding::Utf8:
         return QString::fromUtf8(bytes.sliced(3));
+    case FileEncoding::Utf16LittleEndian:
+        return QStringDecoder(QStringConverter::Utf16LE).decode(bytes.sliced(2));
+    case FileEncoding::Utf16BigEndian:
+        return QStringDecoder(QStringConverter::Utf16BE).decode(bytes.sliced(2));
+    case FileEncoding::CodePage:
+        break;
+    }
+    return DecodeCodePage(bytes);
+}
+
+QString DecodeCodePage(QByteArrayView bytes)
+{
 #ifdef Q_OS_WIN
     return QStringDecoder(QStringConverter::System).decode(bytes);
 #else

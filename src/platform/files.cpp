@@ -59,8 +59,9 @@ QString LocatePath(const QString& path)
 
 bool FileExists(const QString& path)
 {
-    QFile file(LocatePath(path));
-    return file.open(QIODevice::ReadOnly);
+    const QString located = LocatePath(path);
+    QFile file(located);
+    return QFileInfo(located).isFile() && file.open(QIODevice::ReadOnly);
 }
 
 bool PathExists(const QString& path)
@@ -68,15 +69,30 @@ bool PathExists(const QString& path)
     return QFileInfo::exists(LocatePath(path));
 }
 
-std::optional<QByteArray> ReadWholeFile(const QString& path, qint64 largestSize)
+FileContent ReadWholeFile(const QString& path, qint64 largestSize)
 {
-    QFile file(LocatePath(path));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestSize)
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    using Outcome = FileContent::Outcome;
+    const QString located = LocatePath(path);
+    QFile file(located);
+    if (!QFileInfo(located).isFile() || !file.open(QIODevice::ReadOnly))
+        return {Outcome::Unreadable, {}};
+    // The size the system reports sizes the first read; the reading goes on to the end all the same.
+    QByteArray bytes;
+    const qint64 firstRead = qMax<qint64>(file.size() + 1, 64 * 1024);
+    for (;;) {
+        const qint64 room = largestSize + 1 - bytes.size();
+        if (room <= 0)
+            return {Outcome::TooLarge, {}};
+        const qint64 wanted = qMin(room, bytes.isEmpty() ? firstRead : qint64(64 * 1024));
+        const qsizetype before = bytes.size();
+        bytes.resize(before + wanted);
+        const qint64 read = file.read(bytes.data() + before, wanted);
+        if (read < 0)
+            return {Outcome::Unreadable, {}};
+        bytes.resize(before + read);
+        if (read == 0)
+            return {Outcome::Read, bytes};
+    }
 }
 
 bool CreateFolder(const QString& path)

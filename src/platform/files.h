@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <limits>
 #include <optional>
 
 // File system access. Every function takes a path in the native style (see paths.h; on Posix "\" is
@@ -13,15 +12,21 @@
 // where the exact ones are missing. Where nothing matches, the rest is kept as written.
 QString LocatePath(const QString& path);
 
-// True when the file can be opened for reading (a folder cannot).
+// True when the path names a regular file that can be opened for reading: not a folder, and neither a
+// device nor a pipe (nor a link to one), which could block the reader or never end.
 bool FileExists(const QString& path);
 
 // True when a file or a folder of that name exists.
 bool PathExists(const QString& path);
 
-// The whole content of a file, or nothing when it cannot be read or holds more than largestSize bytes.
-std::optional<QByteArray> ReadWholeFile(const QString& path,
-                                        qint64 largestSize = std::numeric_limits<qint64>::max());
+// The whole content of a regular file (see FileExists), or why there is none. At most largestSize + 1
+// bytes are read, whatever size the system reports, so a file that grows while it is read ends too.
+struct FileContent {
+    enum class Outcome { Read, Unreadable, TooLarge };
+    Outcome Result = Outcome::Unreadable;
+    QByteArray Bytes; // when Read
+};
+FileContent ReadWholeFile(const QString& path, qint64 largestSize);
 
 // Creates one folder; its parent must exist. True when it was created.
 bool CreateFolder(const QString& path);

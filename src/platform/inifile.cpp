@@ -2,8 +2,6 @@
 
 #include "platform/codepage.h"
 
-#include <QStringDecoder>
-
 namespace {
 
 constexpr qsizetype LongestValue = 254; // a buffer of 255 characters, terminator included
@@ -49,15 +47,6 @@ bool SameAsciiCaseless(QStringView a, QStringView b)
     return true;
 }
 
-QString DecodeIniText(QByteArrayView bytes)
-{
-    if (bytes.startsWith("\xFF\xFE")) {
-        QStringDecoder decoder(QStringConverter::Utf16LE);
-        return decoder.decode(bytes.sliced(2));
-    }
-    return DecodeFileText(bytes); // UTF-8 with its mark, or the file code page
-}
-
 // Any run of CR and LF ends a line; blank lines are of no interest to the reader.
 QList<QStringView> IniLines(QStringView text)
 {
@@ -86,7 +75,7 @@ QString ValueWithoutQuotes(QStringView value)
 IniFile IniFile::Parse(QByteArrayView bytes)
 {
     IniFile file;
-    const QString text = DecodeIniText(bytes);
+    const QString text = DecodeFileText(bytes);
     Section* current = nullptr; // keys before the first section line belong to none
     for (QStringView rawLine : IniLines(text)) {
         const QStringView line = TrimIniBlanks(rawLine);

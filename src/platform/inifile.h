@@ -10,8 +10,8 @@
 // section or key that is absent. It is used on every platform, Windows included.
 class IniFile {
 public:
-    // Parses the bytes of a file: UTF-16 LE with its byte-order mark, UTF-8 with its mark (the mark is
-    // skipped), or single-byte text in the file code page.
+    // Parses the bytes of a file: UTF-16 or UTF-8 after a byte-order mark, else single-byte text in the
+    // file code page (see DecodeFileText).
     static IniFile Parse(QByteArrayView bytes);
 
     // The value of key in section, or fallback when the section or the key is absent, or when the key

@@ -26,17 +26,6 @@
 #include <QSlider>
 #include <QTableView>
 
-namespace {
-
-// One user action runs to its end and reports its own failure; an exception (memory exhausted by a
-// hostile file, for one) never passes into Qt's event loop.
-QString UnexpectedFailureMessage(const char* reason)
-{
-    return QStringLiteral("The action could not be completed: ") + QString::fromLocal8Bit(reason);
-}
-
-} // namespace
-
 Form1::Form1(const EditorContext& context, QWidget* parent)
     : QWidget(parent)
     , Context(context)
@@ -47,6 +36,8 @@ Form1::Form1(const EditorContext& context, QWidget* parent)
 
 Form1::~Form1() = default;
 
+// One user action runs to its end and reports its own failure; an exception (memory exhausted by a
+// hostile file, for one) never passes into Qt's event loop.
 template <typename Action> void Form1::RunGuarded(Action action)
 {
     try {

@@ -14,3 +14,8 @@ void EventLoopProgramEnd::End()
 {
     QApplication::exit(0);
 }
+
+QString UnexpectedFailureMessage(const char* reason)
+{
+    return QStringLiteral("The action could not be completed: ") + QString::fromLocal8Bit(reason);
+}

@@ -21,6 +21,9 @@ public:
 
 inline const QString ApplicationTitle = QStringLiteral("Halcyx Rostermaker");
 
+// What the user is told when an action, or the start-up, ended by an exception (memory exhausted, for one).
+QString UnexpectedFailureMessage(const char* reason);
+
 // Shows the box over the active window.
 class DialogMessageBoxes final : public MessageBoxes {
 public:

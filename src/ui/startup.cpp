@@ -5,7 +5,10 @@
 
 #include <QComboBox>
 
-std::unique_ptr<RunningEditor> Main(const ProgramLocation& location, MessageBoxes& messages, ProgramEnd& end)
+namespace {
+
+std::unique_ptr<RunningEditor> StartEditor(const ProgramLocation& location, MessageBoxes& messages,
+                                           ProgramEnd& end)
 {
     auto editor = std::make_unique<RunningEditor>();
 
@@ -31,4 +34,17 @@ std::unique_ptr<RunningEditor> Main(const ProgramLocation& location, MessageBoxe
     window.ClearClass();
     window.ClassName->setFocus();
     return editor;
+}
+
+} // namespace
+
+std::unique_ptr<RunningEditor> Main(const ProgramLocation& location, MessageBoxes& messages, ProgramEnd& end)
+{
+    // Start-up is guarded as every action of the window is: no exception ends the program without a word.
+    try {
+        return StartEditor(location, messages, end);
+    } catch (const std::exception& failure) {
+        messages.Show(UnexpectedFailureMessage(failure.what()));
+        return nullptr;
+    }
 }

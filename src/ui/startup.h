@@ -17,6 +17,6 @@ struct RunningEditor {
 };
 
 // The start-up order: settings, weapons file and catalogue grid (in a hidden window), the window shown,
-// the class list, the models, a new class. Returns nothing when the weapons file cannot be used; the
-// program must then end (its message has been shown and no window was).
+// the class list, the models, a new class. Returns nothing when the weapons file cannot be used or the
+// start-up failed otherwise (an exception); the program must then end (its message has been shown).
 std::unique_ptr<RunningEditor> Main(const ProgramLocation& location, MessageBoxes& messages, ProgramEnd& end);

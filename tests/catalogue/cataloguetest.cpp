@@ -57,22 +57,38 @@ private slots:
         QCOMPARE(RecordsOf(ReadWeaponsFile(text, u"InternalName"_s).Items), u"/Knife/0/0/"_s);
     }
 
+    // Files that cannot fill a catalogue are refused with a message; odd ones that can are read.
     void oddFiles_areReadOrRefusedWithoutHarm()
     {
         const QByteArray junk = Junk(65536);
-        const QByteArray files[] = {"", "InternalName,DisplayName,\r\nx," + QByteArray(10 << 20, 'x') + ",",
-                                    "InternalName,CostPoints,\r\n" + junk + "\r\nx,five,"};
+        const std::pair<QByteArray, QString> files[] = {
+            {"InternalName,DisplayName,\r\nx," + QByteArray(10 << 20, 'x') + ",", {}},
+            {"InternalName,CostPoints,\r\n" + junk + "\r\nx,five,", u"Error : Invalid value in file"_s},
+            {"InternalName,DisplayName,\r\n", {}}, // a header row and no items: an empty catalogue
+            {"", u"Error : No line of the file"_s},
+            {"m4,M4A1,,5,\r\n\r\n", u"Error : No line of the file"_s}};
         AppSettings settings;
         settings.WeaponsFileName = u"..\\weapons.csv"_s;
         settings.WeaponsFileIdentifier = u"InternalName"_s;
-        for (const QByteArray& file : files) {
+        for (const auto& [file, message] : files) {
             GameFolder game;
             game.AddFile(u"weapons.csv"_s, file);
             const WeaponsFileLoad load = LoadWeaponsFile(settings, game.Location());
-            QCOMPARE(load.FailureMessage.section(u" in file"_s, 0, 0),
-                     file.endsWith("five,") ? u"Error : Invalid value"_s : QString());
+            QCOMPARE(load.FailureMessage.left(message.size()), message);
             QVERIFY(CatalogueGridItems(load.Catalogue).isEmpty()); // nothing that costs points
         }
+        // A wrong identifier names the file, the text looked for and the setting to check.
+        GameFolder game;
+        settings.SettingsFilePath = game.Path(u"tool/rostermaker.ini"_s);
+        settings.WeaponsFileIdentifier = u"InternalNme"_s;
+        game.WriteWeapons({"m4,M4A1,,5,,,,,,,,,"});
+        QCOMPARE(
+            LoadWeaponsFile(settings, game.Location()).FailureMessage,
+            u"Error : No line of the file %1 holds the text \"InternalNme\" that marks the header row of "
+            "the weapons file, the row that names its columns. Check the setting \"Weapons File "
+            "Identifier\" in %2, and that \"Weapons File Name\" names the weapons file.\r\n\r\nThe "
+            "Application will not run without this file."_s.arg(game.Path(u"weapons.csv"_s),
+                                                                settings.SettingsFilePath));
     }
 
     void gridRow_data() { AddTableRows("grid-rows.txt"); }

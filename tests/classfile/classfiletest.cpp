@@ -1,3 +1,4 @@
+#include "catalogue/weaponsfile.h"
 #include "classfile/classfilename.h"
 #include "classfile/classfilewriter.h"
 #include "classfile/classload.h"
@@ -9,10 +10,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRandomGenerator>
+#include <QStringEncoder>
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #endif
@@ -54,7 +58,37 @@ QString Summary(const LoadedClass& loaded)
 
 LoadedClass ReadCase(const QString& name)
 {
-    return ReadClassFile(DecodeWindows1252(TestDataFile(name + u".cfg"_s)), Catalogue());
+    return ReadClassFile(TestDataFile(name + u".cfg"_s), Catalogue());
+}
+
+// Items that share display names, as shared-names.txt describes them.
+const EquipmentCatalogue& SharedNames()
+{
+    static const EquipmentCatalogue catalogue = [] {
+        QStringList rows = {"twin_a,Twin,,1,,,,,,,,,", "medkit,Medkit,,2,,,,,,,1,,",
+                            "bandage,Medkit,,1,,,,,,,,,", "pistol,Pistol,,2,,,,,,,,,"};
+        for (int i = 0; i < 30; ++i)
+            rows.append(u"filler%1,Filler %1,,1,,,,,,,,,"_s.arg(i));
+        rows.append(u"twin_b,Twin,,2,,,,,,,,,"_s);
+        return CatalogueOf(rows);
+    }();
+    return catalogue;
+}
+
+// The internal names of a class file's equipment lines.
+QStringList EquipmentLines(const QByteArray& file)
+{
+    QStringList names;
+    for (const QString& line : DecodeWindows1252(file).split(u"\r\n"_s)) {
+        if (line.startsWith(u"set equipment"_s))
+            names.append(line.section(u' ', 2));
+    }
+    return names;
+}
+
+QByteArray WithMark(const QString& text, QStringConverter::Encoding encoding)
+{
+    return QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text);
 }
 
 AppSettings SettingsFor(const QString& characterPath)
@@ -110,8 +144,6 @@ private slots:
         SKIP_UNLESS_1252(row[0] == u"all-levels");
         const QByteArray file = TestDataFile(row[0] + u".cfg"_s);
         QCOMPARE(ClassFileBytes(RecordOf(row), Catalogue(), Base), file);
-        if (row[0] == u"shared-display-name")
-            return; // one entry writes two lines, which read back as two entries
         // The file reads back into the class that wrote it.
         const LoadedClass loaded = ReadCase(row[0]);
         ClassRecord reread{
@@ -130,6 +162,108 @@ private slots:
     {
         QFETCH(QStringList, row);
         QCOMPARE(Summary(ReadCase(row[0])), row.mid(1).join(u" | "_s));
+    }
+
+    void skinLine_data() { AddTableRows("skin-lines.txt"); }
+    void skinLine()
+    {
+        QFETCH(QStringList, row);
+        const SkinSet skins = ReadClassFile(EncodeFileText(row[1]), Catalogue()).Skins.value_or(SkinSet());
+        QCOMPARE(u"%1/%2 %3 %4"_s.arg(skins.Model, skins.HeadSkin, skins.BodySkin, skins.LegsSkin).trimmed(),
+                 row[2]);
+    }
+
+    void unwritableTexts_data() { AddTableRows("unwritable-texts.txt"); }
+    void unwritableTexts()
+    {
+        QFETCH(QStringList, row);
+        SKIP_UNLESS_1252(row[0].startsWith(u"1252"));
+        const ClassRecord record{u"Sniper"_s, row[1], row[2], row[3], row[4], row[5], {}, {Base}};
+        const QString refusal = UnwritableTextRefusal(record, Catalogue(), Base).value_or(QString());
+        QVERIFY2(row[6] == u"-" ? refusal.isEmpty()
+                                : refusal.startsWith(u"As the "_s) && refusal.contains(row[6]),
+                 qPrintable(refusal));
+    }
+
+    // A class loads as it was saved, whatever names its items share: the lines that one entry wrote read
+    // back as that entry.
+    void sharedDisplayNames_data() { AddTableRows("shared-names.txt"); }
+    void sharedDisplayNames()
+    {
+        QFETCH(QStringList, row);
+        const QStringList lines = row[2].split(u';');
+        if (row[1] == u"-") {
+            QStringList file;
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                file.append(u"set equipment%1 %2"_s.arg(i + 1).arg(lines[i]));
+            QCOMPARE(ReadClassFile(CrLfBytes(file), SharedNames()).Entries.join(u';'), row[3]);
+            return;
+        }
+        const ClassRecord record{u"Twins"_s, {}, {}, {}, {}, {}, {}, QStringList{Base} + row[1].split(u';')};
+        const QByteArray file = ClassFileBytes(record, SharedNames(), Base);
+        QCOMPARE(EquipmentLines(file), lines);
+        ClassRecord reread = record;
+        reread.Entries = QStringList{Base} + ReadClassFile(file, SharedNames()).Entries;
+        QCOMPARE(reread.Entries.mid(1).join(u';'), row[3]);
+        QCOMPARE(ClassFileBytes(reread, SharedNames(), Base), file);
+    }
+
+    void sharedDisplayNames_anyClassLoadsAsSaved()
+    {
+        QStringList names = {u"Twin"_s, u"Medkit"_s, u"Pistol"_s};
+        for (int i = 0; i < 30; ++i)
+            names.append(u"Filler %1"_s.arg(i));
+        QRandomGenerator random(2026);
+        for (int round = 0; round < 300; ++round) {
+            ClassRecord record{u"Twins"_s, {}, {}, {}, {}, {}, {}, {Base}};
+            for (int n = random.bounded(12); n > 0; --n)
+                record.Entries.append(names.at(random.bounded(int(names.size()))));
+            const LoadedClass loaded =
+                ReadClassFile(ClassFileBytes(record, SharedNames(), Base), SharedNames());
+            QCOMPARE(loaded.Entries, record.Entries.mid(1));
+        }
+    }
+
+    // Files of other tools: weapons files and class files in UTF-8 or UTF-16 after a byte-order mark.
+    void filesOfOtherTools_readAndWrittenBack()
+    {
+        SKIP_UNLESS_1252(true);
+        GameFolder game;
+        AppSettings settings = SettingsFor(game.Path(u"tool/characters"_s));
+        settings.WeaponsFileName = u"..\\weapons.csv"_s;
+        settings.WeaponsFileIdentifier = u"InternalName"_s;
+        const QString weapons =
+            u"InternalName,DisplayName,CostPoints,\r\n\u0142uk,\u0141uk,1,\r\ncaf\u00E9,Caf\u00E9,1,"_s;
+        const ClassRecord record{u"Archer"_s, {}, {}, {}, {}, {}, {}, {Base, u"\u0141uk"_s, u"Caf\u00E9"_s}};
+
+        // UTF-8: the class file holds the weapons file's own bytes of the items, and finds them again.
+        game.AddFile(u"weapons.csv"_s, WithMark(weapons, QStringConverter::Utf8));
+        const EquipmentCatalogue utf8 = LoadWeaponsFile(settings, game.Location()).Catalogue;
+        const QByteArray file = ClassFileBytes(record, utf8, Base);
+        QVERIFY(file.contains("set equipment1 \xC5\x82uk\r\nset equipment2 caf\xC3\xA9\r\n"));
+        QCOMPARE(UnwritableTextRefusal(record, utf8, Base), std::nullopt);
+        QCOMPARE(ReadClassFile(file, utf8).Entries, record.Entries.mid(1));
+        // A class file that another tool wrote in UTF-8 or UTF-16 names them by their letters.
+        for (const auto encoding :
+             {QStringConverter::Utf8, QStringConverter::Utf16LE, QStringConverter::Utf16BE})
+            QCOMPARE(ReadClassFile(WithMark(u"set equipment1 \u0142uk"_s, encoding), utf8).Entries,
+                     QStringList{u"\u0141uk"_s});
+        game.AddFile(u"weapons.csv"_s, "\xEF\xBB\xBFInternalName,\r\nok,\r\nbad\xC3,\r\n");
+        QVERIFY(LoadWeaponsFile(settings, game.Location()).FailureMessage.contains(u"line 3 holds bytes"_s));
+
+        // UTF-16: read by its letters, written in the code page, which cannot hold the "\u0142".
+        for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+            game.AddFile(u"weapons.csv"_s, WithMark(weapons, encoding));
+            const EquipmentCatalogue utf16 = LoadWeaponsFile(settings, game.Location()).Catalogue;
+            QCOMPARE(
+                UnwritableTextRefusal(record, utf16, Base).value_or(QString()).section(u',', 0, 0),
+                u"As the internal name of the item \"\u0141uk\" (\u0142uk) is written into the class file"_s);
+            QVERIFY(ClassFileBytes(record, utf16, Base).contains("set equipment2 caf\xE9\r\n"));
+            // Notepad's "Unicode": a class file in UTF-16 reads as the same class.
+            const QString sniper = DecodeWindows1252(TestDataFile(u"sniper.cfg"_s));
+            QCOMPARE(Summary(ReadClassFile(WithMark(sniper, encoding), Catalogue())),
+                     Summary(ReadCase(u"sniper"_s)));
+        }
     }
 
     void saveAndLoad_theFileFoundInAnyCase()
@@ -154,32 +288,52 @@ private slots:
     {
         GameFolder dir;
         const AppSettings settings = SettingsFor(dir.Path());
-        // A folder in the file's place (null), an empty file, junk, a long line and a file too large to read.
+        // A folder in the file's place (null), an empty file, junk, a long line and a file too large to
+        // read; each with the start of its message, if any.
         const QByteArray junk = Junk(65536);
-        const std::pair<QByteArray, bool> files[] = {{QByteArray(), false},
-                                                     {"", true},
-                                                     {junk, true},
-                                                     {"set callsign " + QByteArray(10 << 20, 'x'), true},
-                                                     {QByteArray(16 * 1024 * 1024 + 1, '\n'), false}};
-        for (const auto& [file, readable] : files) {
-            dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s, file);
+        const std::pair<QByteArray, QString> files[] = {
+            {QByteArray(), u"Error : Unable to open file "_s},
+            {"", {}},
+            {junk, {}},
+            {"set callsign " + QByteArray(10 << 20, 'x'), {}},
+            {QByteArray(16 * 1024 * 1024 + 1, '\n'),
+             u"The file %1 is larger than 16 MiB"_s.arg(dir.Path(u"Odd.cfg"_s))}};
+        const auto messageOfLoad = [&] {
             const LoadOutcome outcome = LoadClassFile(u"Odd"_s, settings, Catalogue(), NativePathStyle());
-            QCOMPARE(bool(outcome.Loaded), readable);
-            QCOMPARE(outcome.Message.value_or(QString()).startsWith(u"Error : Unable to open file "_s),
-                     !readable);
+            return outcome.Loaded ? QString() : outcome.Message.value_or(u"none"_s).section(u" for"_s, 0, 0);
+        };
+        for (const auto& [file, message] : files) {
+            dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s, file);
+            QCOMPARE(messageOfLoad().left(message.size()), message);
             if (file.isNull())
                 QVERIFY(QDir(dir.Path(u"Odd.cfg"_s)).removeRecursively());
         }
-        // A characters folder removed while the editor runs: the save is reported.
+#ifdef Q_OS_UNIX
+        // A pipe and a link to an endless device are refused, never waited on or read without end.
+        for (const QString& odd : {u"pipe"_s, u"/dev/zero"_s}) {
+            QVERIFY(QFile::remove(dir.Path(u"Odd.cfg"_s)));
+            QVERIFY(odd == u"pipe" ? mkfifo(qPrintable(dir.Path(u"Odd.cfg"_s)), 0600) == 0
+                                   : QFile::link(odd, dir.Path(u"Odd.cfg"_s)));
+            QCOMPARE(messageOfLoad(), u"Error : Unable to open file "_s + dir.Path(u"Odd.cfg"_s));
+        }
+#endif
+        // A characters folder removed while the editor runs is made again; one whose parent is gone too
+        // is reported.
         ClassRecord record;
         record.ClassName = u"Ranger"_s;
-        QCOMPARE(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"gone"_s)), NativePathStyle())
-                     .Message.value_or(QString())
-                     .section(u':', 0, 0),
-                 u"Unable to save the class file "_s + dir.Path(u"gone/Ranger.cfg"_s).section(u':', 0, 0));
+        QVERIFY(
+            SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"gone"_s)), NativePathStyle()).Saved);
+        QVERIFY(QFile::exists(dir.Path(u"gone/Ranger.cfg"_s)));
+        QCOMPARE(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"lost/gone"_s)), NativePathStyle())
+                     .Message,
+                 dir.Path(u"lost/gone"_s) +
+                     u" was not found. An attempt to create the path was unsuccessfully made."_s);
     }
 
-    void classNameRefusal_data() { AddTableRows("class-names.txt"); }
+    void classNameRefusal_data()
+    {
+        AddTableRows("class-names.txt");
+    }
     void classNameRefusal()
     {
         QFETCH(QStringList, row);

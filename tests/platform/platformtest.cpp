@@ -187,6 +187,9 @@ private slots:
 
         QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
         QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
+        QCOMPARE(DecodeFileText(QByteArray("\xFF\xFEk\0,\0\x42\x01", 8)) +
+                     DecodeFileText(QByteArray("\xFE\xFF\0k", 4)),
+                 u"k,\u0142k"_s);
         SKIP_UNLESS_1252(true);
         QCOMPARE(EncodeFileText(u"\u0141\u20AC"), QByteArray("?\x80")); // no look-alike L
         // Each character that the code page cannot hold is named once.

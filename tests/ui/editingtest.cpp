@@ -197,6 +197,16 @@ private slots:
         QCOMPARE(Identity(*Window), u" Sniper ,   Hawk , trooper/002 002 003"_s);
         QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier); // again: the same file, nothing added
         QCOMPARE(Window->ClassName->count(), 3);
+        const QString shown = Displays(*Window);
+        PickComboEntry(Window->ClassName, u" Sniper "_s); // loads as it was saved: one entry for Twin
+        QCOMPARE(Displays(*Window), shown);
+        QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(ReadTestFile(sniper), file);
+        // A model that the file would read back otherwise is refused, and nothing is written.
+        Window->ModelName->setEditText(u"am/ber"_s);
+        Click(Window->Command1);
+        QVERIFY(Game->Shown.last().contains(u"the model may not contain one"_s));
+        Window->ModelName->setEditText(u"trooper"_s);
 
         QVERIFY(QFile::setPermissions(sniper, QFileDevice::ReadOwner));
         Click(Window->Command1);
