@@ -5,6 +5,7 @@
 #
 #   rostermaker            the editor (Rostermaker.exe on Windows)
 #   rostermaker.ini        the settings with their defaults (Rostermaker.ini on Windows)
+#   README.txt             the players' guide for this system (below)
 #   rostermaker.desktop    Linux only: a menu entry to edit and copy
 #   rostermaker.png        Linux only: the icon for the menu entry
 #   *.dll, platforms\ ...  Windows only: the Qt libraries, their plugins and the compiler's runtime
@@ -31,6 +32,23 @@ else()
     set(ROSTERMAKER_SETTINGS_NAME rostermaker.ini)
 endif()
 install(FILES "${ROSTERMAKER_PACKAGING_DIR}/rostermaker.ini" DESTINATION . RENAME ${ROSTERMAKER_SETTINGS_NAME})
+
+# The players' guide, beside the editor as README.txt: the name players look for first, and a .txt file
+# opens in Notepad on a double-click where a .md file makes Windows ask for a program. It is made here,
+# at configure time, from docs/players-guide.md, the guide's one text: that page shows both systems, and
+# packaging/players-guide.cmake keeps its Windows blocks for a Windows build (WIN32, cross-builds
+# included) and its Linux blocks otherwise, so the repository's guide and the archives' cannot differ.
+# A change of the page configures the build again, so the next cpack carries it.
+include("${ROSTERMAKER_PACKAGING_DIR}/players-guide.cmake")
+if(WIN32)
+    set(ROSTERMAKER_GUIDE_SYSTEM Windows)
+else()
+    set(ROSTERMAKER_GUIDE_SYSTEM Linux)
+endif()
+rostermaker_players_guide("${PROJECT_SOURCE_DIR}/docs/players-guide.md" "${PROJECT_BINARY_DIR}/packaging/README.txt"
+                          ${ROSTERMAKER_GUIDE_SYSTEM} "${PROJECT_VERSION}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/docs/players-guide.md")
+install(FILES "${PROJECT_BINARY_DIR}/packaging/README.txt" DESTINATION .)
 
 if(WIN32)
     # Windows: the ZIP carries exactly what the editor loads besides the system's own DLLs: the three Qt
