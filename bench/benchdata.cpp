@@ -98,8 +98,7 @@ AppSettings BenchSettings(const QString& weaponsFilePath, const QString& charact
 {
     const ProgramLocation location{QStringLiteral("/nonexistent/tool"), QStringLiteral("rostermaker"),
                                    NativePathStyle()};
-    AppSettings settings =
-        SettingsFromValues([](const QString&) { return QStringLiteral("0"); }, location).Settings;
+    AppSettings settings = *SettingsFromValues([](const QString&) { return QStringLiteral("0"); }, location);
     if (!weaponsFilePath.isEmpty())
         settings.WeaponsFileName = weaponsFilePath;
     if (!characterPath.isEmpty())

@@ -3,7 +3,7 @@
 #include "benchdata.h"
 #include "classfile/classfilereader.h"
 #include "classfile/classfilewriter.h"
-#include "classfile/classload.h"
+#include "commands/loadclass.h"
 #include "platform/codepage.h"
 #include "platform/files.h"
 
@@ -63,11 +63,11 @@ void BM_LoadClass(benchmark::State& state)
     const QString path = QDir(folder.path()).filePath(QStringLiteral("Bench Class.cfg"));
     ReplaceFile(path, ClassFileBytes(record, TenThousandItemCatalogue(), settings.StartingEquipmentName));
     for (auto _ : state) {
-        const LoadOutcome outcome = LoadClassFile(QStringLiteral("Bench Class"), settings,
-                                                  TenThousandItemCatalogue(), NativePathStyle());
-        if (!outcome.Loaded || outcome.Loaded->Entries.size() != ClassItems)
+        const Result<LoadedClass> loaded = LoadClassFile(QStringLiteral("Bench Class"), settings,
+                                                         TenThousandItemCatalogue(), NativePathStyle());
+        if (!loaded || loaded->Entries.size() != ClassItems)
             state.SkipWithError("the class did not load");
-        benchmark::DoNotOptimize(outcome.Loaded->Entries.size());
+        benchmark::DoNotOptimize(loaded->Entries.size());
     }
 }
 

@@ -43,10 +43,10 @@ void BM_LoadWeaponsFile(benchmark::State& state)
     const AppSettings settings = BenchSettings(path);
     const ProgramLocation location{QDir::tempPath(), QStringLiteral("rostermaker"), NativePathStyle()};
     for (auto _ : state) {
-        auto load = std::make_unique<WeaponsFileLoad>(LoadWeaponsFile(settings, location));
-        if (!load->FailureMessage.isEmpty())
+        auto load = std::make_unique<Result<EquipmentCatalogue>>(LoadWeaponsFile(settings, location));
+        if (!*load)
             state.SkipWithError("the weapons file did not load");
-        benchmark::DoNotOptimize(load->Catalogue.Count());
+        benchmark::DoNotOptimize((*load)->Count());
         // The program keeps its catalogue to the end: freeing it is not part of the load.
         state.PauseTiming();
         load.reset();

@@ -51,10 +51,10 @@ void CheckValue(const IniFile& ini, const QString& key, const QString& value)
 
 void CheckSettings(const IniFile& ini, const ProgramLocation& location)
 {
-    const SettingsResult result =
+    const Result<AppSettings> result =
         SettingsFromValues([&ini](const QString& key) { return ini.Value(Section, key); }, location);
-    const AppSettings& s = result.Settings;
-    FUZZ_REQUIRE(result.Messages.size() <= 2);
+    const AppSettings& s = *result;
+    FUZZ_REQUIRE(result.Messages().size() <= 2);
     FUZZ_REQUIRE(s.StartingPoints != 0);
     FUZZ_REQUIRE(s.StartingEquipmentWeight != FixedDecimal());
     if (location.Style == PathStyle::Posix)

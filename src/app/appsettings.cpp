@@ -41,11 +41,17 @@ QString ResolveFromExecutable(const QString& path, const ProgramLocation& locati
     return ResolveRelativePath(path, location.ExecutableFolder, location.Style);
 }
 
-SettingsResult SettingsFromValues(const std::function<QString(const QString& key)>& readSetting,
-                                  const ProgramLocation& location)
+QString ResolveSettingPath(const QString& path, const ProgramLocation& location)
 {
-    SettingsResult result;
-    AppSettings& s = result.Settings;
+    return ToNativePath(IsFullPath(path, location.Style) ? path : ResolveFromExecutable(path, location),
+                        location.Style);
+}
+
+Result<AppSettings> SettingsFromValues(const std::function<QString(const QString& key)>& readSetting,
+                                       const ProgramLocation& location)
+{
+    AppSettings s;
+    QStringList messages;
     s.SettingsFilePath = SettingsFilePathFor(location);
     const QString shownSettingsFile = ToNativePath(s.SettingsFilePath, location.Style);
 
@@ -57,9 +63,9 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
     const QString weightText = readSetting(QStringLiteral("Starting Equipment Weight"));
     const double weight = NumericValue(weightText);
     if (!FixedDecimal::Fits(weight)) {
-        result.Messages.append(
-            UnusableValueMessage(shownSettingsFile, QStringLiteral("Starting Equipment Weight"), weightText,
-                                 QStringLiteral("which is too large"), QStringLiteral("3.92")));
+        messages.append(UnusableValueMessage(shownSettingsFile, QStringLiteral("Starting Equipment Weight"),
+                                             weightText, QStringLiteral("which is too large"),
+                                             QStringLiteral("3.92")));
         s.StartingEquipmentWeight = DefaultStartingEquipmentWeight;
     } else {
         s.StartingEquipmentWeight = FixedDecimal::FromDouble(weight);
@@ -74,17 +80,14 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
 
     const QString characterPath =
         TextOrDefault(readSetting(QStringLiteral("Character Path")), QStringLiteral("\\characters"));
-    s.CharacterPath = ToNativePath(IsFullPath(characterPath, location.Style)
-                                       ? characterPath
-                                       : ResolveFromExecutable(characterPath, location),
-                                   location.Style);
+    s.CharacterPath = ResolveSettingPath(characterPath, location);
 
     s.ModelPath = readSetting(QStringLiteral("Model Path"));
 
     const QString pointsText = readSetting(QStringLiteral("Starting Points"));
     const std::optional<qint16> points = ToInt16(NumericValue(pointsText));
     if (!points) {
-        result.Messages.append(UnusableValueMessage(
+        messages.append(UnusableValueMessage(
             shownSettingsFile, QStringLiteral("Starting Points"), pointsText,
             QStringLiteral("which is outside the range from -32768 to 32767"), QStringLiteral("30")));
     }
@@ -92,10 +95,10 @@ SettingsResult SettingsFromValues(const std::function<QString(const QString& key
 
     s.WeaponsFileName = TextOrDefault(TrimSpaces(readSetting(QStringLiteral("Weapons File Name"))),
                                       QStringLiteral("..\\weapons.csv"));
-    return result;
+    return {s, messages};
 }
 
-SettingsResult LoadSettings(const ProgramLocation& location)
+Result<AppSettings> LoadSettings(const ProgramLocation& location)
 {
     const QString settingsFile = SettingsFilePathFor(location);
     const QString shownSettingsFile = ToNativePath(settingsFile, location.Style);
@@ -116,24 +119,24 @@ SettingsResult LoadSettings(const ProgramLocation& location)
         break;
     }
 
-    SettingsResult result =
+    Result<AppSettings> fromValues =
         SettingsFromValues([&ini](const QString& key) { return ini.Value(SettingsSection, key); }, location);
-    result.Messages = messages + result.Messages;
+    AppSettings settings = *fromValues;
+    messages += fromValues.Messages();
 
-    AppSettings& s = result.Settings;
-    if (PathExists(s.CharacterPath))
-        s.CharacterPath = LocatePath(s.CharacterPath);
-    if (std::optional<QString> failure = MakeCharactersFolder(s.CharacterPath))
-        result.Messages.append(*failure);
-    return result;
+    if (PathExists(settings.CharacterPath))
+        settings.CharacterPath = LocatePath(settings.CharacterPath);
+    const Result<> folder = MakeCharactersFolder(settings.CharacterPath);
+    return {settings, messages + folder.Messages()};
 }
 
-std::optional<QString> MakeCharactersFolder(const QString& characterPath)
+Result<> MakeCharactersFolder(const QString& characterPath)
 {
     if (!PathExists(characterPath))
         CreateFolder(characterPath);
     if (PathExists(characterPath))
-        return std::nullopt;
-    return characterPath +
-           QStringLiteral(" was not found. An attempt to create the path was unsuccessfully made.");
+        return {};
+    return Result<>::Failure(characterPath +
+                             QStringLiteral(" was not found. An attempt to create the path was "
+                                            "unsuccessfully made."));
 }

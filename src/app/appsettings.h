@@ -2,11 +2,11 @@
 
 #include "platform/fixeddecimal.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <optional>
 
 // Where the running program lies, and the path style it works in.
 struct ProgramLocation {
@@ -35,21 +35,21 @@ QString SettingsFilePathFor(const ProgramLocation& location);
 // The path named by path relative to the executable's folder (see ResolveRelativePath).
 QString ResolveFromExecutable(const QString& path, const ProgramLocation& location);
 
-struct SettingsResult {
-    AppSettings Settings;
-    QStringList Messages; // to be shown in this order
-};
+// The native path that a path setting names: a full path as it stands, any other relative to the
+// executable's folder (the characters folder, the weapons file, the models folder).
+QString ResolveSettingPath(const QString& path, const ProgramLocation& location);
 
 // The settings from the values that readSetting gives for the keys of the section "Application" ("0"
 // for an absent key): defaults applied, numbers converted, the characters folder made a full path. Does
-// not touch the file system.
-SettingsResult SettingsFromValues(const std::function<QString(const QString& key)>& readSetting,
-                                  const ProgramLocation& location);
+// not touch the file system. Always succeeds; its messages name the values that were refused.
+Result<AppSettings> SettingsFromValues(const std::function<QString(const QString& key)>& readSetting,
+                                       const ProgramLocation& location);
 
 // Reads the settings file beside the executable and makes sure that the characters folder exists.
-// The messages report a missing settings file, values out of range and a folder that could not be made.
-SettingsResult LoadSettings(const ProgramLocation& location);
+// Always succeeds; its messages report a missing settings file, values out of range and a folder that
+// could not be made, in this order.
+Result<AppSettings> LoadSettings(const ProgramLocation& location);
 
 // Makes the characters folder when it is missing (one level: its parent must exist); a folder that
-// differs only in case counts as existing. Nothing when the folder exists, else the message that says so.
-std::optional<QString> MakeCharactersFolder(const QString& characterPath);
+// differs only in case counts as existing. Fails, with the message that says so, when it still is missing.
+Result<> MakeCharactersFolder(const QString& characterPath);

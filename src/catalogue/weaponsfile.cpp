@@ -229,23 +229,10 @@ WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifie
     return content;
 }
 
-QString WeaponsFilePath(const QString& weaponsFileName, const ProgramLocation& location)
-{
-    const QString path = IsFullPath(weaponsFileName, location.Style)
-                             ? weaponsFileName
-                             : ResolveFromExecutable(weaponsFileName, location);
-    return ToNativePath(path, location.Style);
-}
-
 QString MissingWeaponsFileMessage(const QString& path)
 {
-    return QStringLiteral("Error : Unable to open file ") + path +
-           QStringLiteral(" for read access. Check the following:\r\n"
-                          " - Check to ensure that the file exists. \r\n"
-                          " - If using NTFS check file permissions. \r\n"
-                          " - Check to ensure no other applications are holding the file open.\r\n"
-                          "\r\n"
-                          "The Application will not run without this file.");
+    return UnableToOpenFileMessage(path) +
+           QStringLiteral("\r\n\r\nThe Application will not run without this file.");
 }
 
 QString BadWeaponsFieldMessage(const QString& path, const WeaponsFieldError& error)
@@ -316,26 +303,26 @@ constexpr qint64 LargestWeaponsFile = 256 * 1024 * 1024;
 
 } // namespace
 
-WeaponsFileLoad LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location)
+Result<EquipmentCatalogue> LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location)
 {
-    const QString path = WeaponsFilePath(settings.WeaponsFileName, location);
+    using Failure = Result<EquipmentCatalogue>;
+    const QString path = ResolveSettingPath(settings.WeaponsFileName, location);
     const FileContent file = ReadWholeFile(path, LargestWeaponsFile);
     if (file.Result == FileContent::Outcome::Unreadable)
-        return {{}, MissingWeaponsFileMessage(path)};
+        return Failure::Failure(MissingWeaponsFileMessage(path));
     if (file.Result == FileContent::Outcome::TooLarge)
-        return {{}, TooLargeWeaponsFileMessage(path)};
+        return Failure::Failure(TooLargeWeaponsFileMessage(path));
     const bool utf8 = EncodingOf(file.Bytes) == FileEncoding::Utf8;
     if (utf8) {
         if (const qsizetype line = FirstLineNotUtf8(QByteArrayView(file.Bytes).sliced(3)))
-            return {{}, NotUtf8WeaponsFileMessage(path, line)};
+            return Failure::Failure(NotUtf8WeaponsFileMessage(path, line));
     }
     WeaponsFileContent content = ReadWeaponsFile(DecodeFileText(file.Bytes), settings.WeaponsFileIdentifier);
     if (content.Error)
-        return {{}, BadWeaponsFieldMessage(path, *content.Error)};
+        return Failure::Failure(BadWeaponsFieldMessage(path, *content.Error));
     if (!content.HasHeaderRow) {
-        return {{},
-                NoHeaderRowMessage(path, settings.WeaponsFileIdentifier,
-                                   ToNativePath(settings.SettingsFilePath, location.Style))};
+        return Failure::Failure(NoHeaderRowMessage(path, settings.WeaponsFileIdentifier,
+                                                   ToNativePath(settings.SettingsFilePath, location.Style)));
     }
-    return {EquipmentCatalogue(std::move(content.Items), utf8), {}};
+    return EquipmentCatalogue(std::move(content.Items), utf8);
 }

@@ -31,20 +31,13 @@ struct WeaponsFileContent {
 // valid as long as some record of the file lives, as the catalogue does for the whole run.
 WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifier);
 
-// The weapons file path: the setting resolved against the executable's folder unless it is a full path.
-QString WeaponsFilePath(const QString& weaponsFileName, const ProgramLocation& location);
-
-struct WeaponsFileLoad {
-    EquipmentCatalogue Catalogue;
-    QString FailureMessage; // empty on success; otherwise the program must not run
-};
-
-// Reads the weapons file named by the settings into the catalogue: in the file code page, or in UTF-8 or
-// UTF-16 after a byte-order mark. Fails, each with its message, when the file cannot be opened (or is no
-// regular file), is larger than 256 MiB, is marked as UTF-8 but is not, holds a number that its field
-// cannot hold (naming the line, column and text), or has no header row (a wrong identifier would
+// Reads the weapons file that the settings name (see ResolveSettingPath) into the catalogue: in the file code
+// page, or in UTF-8 or UTF-16 after a byte-order mark. Fails, each with its message, when the file cannot be
+// opened (or is no regular file), is larger than 256 MiB, is marked as UTF-8 but is not, holds a number that
+// its field cannot hold (naming the line, column and text), or has no header row (a wrong identifier would
 // otherwise give an empty catalogue without a word, and every class would lose its items).
-WeaponsFileLoad LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location);
+// Without the catalogue the program must not run.
+Result<EquipmentCatalogue> LoadWeaponsFile(const AppSettings& settings, const ProgramLocation& location);
 
 QString MissingWeaponsFileMessage(const QString& path);
 QString BadWeaponsFieldMessage(const QString& path, const WeaponsFieldError& error);

@@ -1,7 +1,7 @@
 #include "classfile/classfilename.h"
 
-#include "classfile/classfilewriter.h"
 #include "platform/codepage.h"
+#include "platform/listing.h"
 #include "platform/text.h"
 
 #include <algorithm>
@@ -37,6 +37,20 @@ QString ClassFilePath(const QString& characterPath, const QString& className, Pa
 {
     return ToNativePath(JoinPath(characterPath, TrimSpaces(className) + QStringLiteral(".cfg"), style),
                         style);
+}
+
+QString ClassNameOfFile(const QString& fileName)
+{
+    const qsizetype dot = fileName.indexOf(u'.');
+    return dot < 0 ? fileName : fileName.left(dot);
+}
+
+QStringList ClassNamesInFolder(const QString& folder)
+{
+    QStringList names;
+    for (const QString& fileName : ListFiles(folder, QStringLiteral("*.cfg")))
+        names.append(ClassNameOfFile(fileName));
+    return names;
 }
 
 std::optional<QString> ClassNameRefusal(const QString& className)

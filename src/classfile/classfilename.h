@@ -3,11 +3,19 @@
 #include "platform/paths.h"
 
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 // Class files are named after their class: the characters folder, the style's separator, the class name
 // trimmed of blanks and ".cfg", as a native path. The name keeps its case.
 QString ClassFilePath(const QString& characterPath, const QString& className, PathStyle style);
+
+// The class name that a class file's name shows in the class list: the file name cut before its first "."
+// (Alpha.old.cfg is the class Alpha).
+QString ClassNameOfFile(const QString& fileName);
+
+// The class list: the class names of the class files in folder ("*.cfg", any case), in listing order.
+QStringList ClassNamesInFolder(const QString& folder);
 
 // Why the class name cannot name a class file that the class list shows and loads again, or nothing when
 // it can. In this order:

@@ -59,11 +59,6 @@ void ForEachWrittenItem(const ClassRecord& record, const EquipmentCatalogue& cat
 
 } // namespace
 
-bool IsControlCharacter(QChar c)
-{
-    return c.unicode() < 0x20 || c.unicode() == 0x7F;
-}
-
 QByteArray ClassFileBytes(const ClassRecord& record, const EquipmentCatalogue& catalogue,
                           const QString& startingEquipmentName)
 {

@@ -4,12 +4,8 @@
 #include "classfile/classrecord.h"
 
 #include <QByteArray>
-#include <QChar>
 #include <QString>
 #include <optional>
-
-// True for the characters that may not stand inside a line of a class file: those below U+0020, and U+007F.
-bool IsControlCharacter(QChar c);
 
 // The exact bytes of the class file of record, in the file's single-byte code page:
 //   the header comment naming the class, the class line, the callsign line (when the callsign is not

@@ -16,32 +16,12 @@ QString FolderOfLine(QStringView line, const QString& modelsParentFolder)
     return QString(modelsParentFolder).append(folder);
 }
 
-QString NativeFolder(const QString& folder, PathStyle style)
+QString NativeFolder(QString folder, PathStyle style)
 {
-    return ToNativePath(ReplaceCharacter(folder, QStringLiteral("/"), QStringLiteral("\\")), style);
+    return ToNativePath(folder.replace(u'/', u'\\'), style);
 }
 
 } // namespace
-
-QString ReplaceCharacter(const QString& text, const QString& find, const QString& replacement)
-{
-    QString result;
-    result.reserve(text.size());
-    for (const QChar c : text) {
-        if (find.size() == 1 && c == find.at(0))
-            result += replacement;
-        else
-            result += c;
-    }
-    return result;
-}
-
-QString ResolveModelsFolder(const QString& modelPath, const ProgramLocation& location)
-{
-    const QString folder =
-        IsFullPath(modelPath, location.Style) ? modelPath : ResolveFromExecutable(modelPath, location);
-    return ToNativePath(folder, location.Style);
-}
 
 QString ModelsParentFolderOf(const QString& modelsFolder, PathStyle style)
 {

@@ -20,13 +20,6 @@ struct SkinFolders {
     friend bool operator==(const SkinFolders&, const SkinFolders&) = default;
 };
 
-// text with every occurrence of the one-character text find replaced by replacement, compared exactly.
-QString ReplaceCharacter(const QString& text, const QString& find, const QString& replacement);
-
-// The models folder named by the Model Path setting, as a native path: a full path is taken as it stands,
-// any other is resolved against the executable's folder (so the absent setting "0" names "<folder>0").
-QString ResolveModelsFolder(const QString& modelPath, const ProgramLocation& location);
-
 // The folder that holds the models folder, ending with a separator (ModelsParentFolder).
 QString ModelsParentFolderOf(const QString& modelsFolder, PathStyle style);
 

@@ -19,7 +19,7 @@ QString ModelsFolderMissingMessage()
 
 ModelLibrary::ModelLibrary(const QString& modelPath, const ProgramLocation& location)
     : Style(location.Style)
-    , Folder(ResolveModelsFolder(modelPath, location))
+    , Folder(ResolveSettingPath(modelPath, location))
 {
 }
 

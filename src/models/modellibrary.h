@@ -23,13 +23,9 @@ QString ModelsFolderMissingMessage();
 // folder as it was.
 class ModelLibrary {
 public:
-    // Resolves the Model Path setting once (see ResolveModelsFolder).
+    // Resolves the Model Path setting once (see ResolveSettingPath: the absent setting "0" names
+    // "<folder>0").
     ModelLibrary(const QString& modelPath, const ProgramLocation& location);
-
-    // The resolved models folder, a native path.
-    const QString& ModelsFolder() const { return Folder; }
-
-    const SkinFolders& CurrentSkinFolders() const { return Skins; }
 
     // The names of the models folder's subfolders in listing order; nothing when the folder cannot be
     // listed.

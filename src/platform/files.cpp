@@ -95,6 +95,15 @@ FileContent ReadWholeFile(const QString& path, qint64 largestSize)
     }
 }
 
+QString UnableToOpenFileMessage(const QString& path)
+{
+    return QStringLiteral("Error : Unable to open file ") + path +
+           QStringLiteral(" for read access. Check the following:\r\n"
+                          " - Check to ensure that the file exists. \r\n"
+                          " - If using NTFS check file permissions. \r\n"
+                          " - Check to ensure no other applications are holding the file open.");
+}
+
 bool CreateFolder(const QString& path)
 {
     return QDir().mkdir(LocatePath(path));

@@ -28,6 +28,9 @@ struct FileContent {
 };
 FileContent ReadWholeFile(const QString& path, qint64 largestSize);
 
+// What the user is told of a file that cannot be opened for reading, the path in the middle of it.
+QString UnableToOpenFileMessage(const QString& path);
+
 // Creates one folder; its parent must exist. True when it was created.
 bool CreateFolder(const QString& path);
 

@@ -52,6 +52,6 @@ int VirtualKeyCode(int qtKey, quint32 nativeScanCode, quint32 nativeVirtualKey)
 
 int ShiftState(Qt::KeyboardModifiers modifiers)
 {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
+    return (modifiers & Qt::ShiftModifier ? ShiftBit : 0) | (modifiers & Qt::ControlModifier ? CtrlBit : 0) |
+           (modifiers & Qt::AltModifier ? AltBit : 0);
 }

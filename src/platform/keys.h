@@ -13,5 +13,8 @@
 // that type punctuation in the layout have no command.
 int VirtualKeyCode(int qtKey, quint32 nativeScanCode, quint32 nativeVirtualKey);
 
-// The shift state as a bit set: 1 Shift, 2 Ctrl, 4 Alt.
+// The shift state as a bit set of these.
+inline constexpr int ShiftBit = 1;
+inline constexpr int CtrlBit = 2;
+inline constexpr int AltBit = 4;
 int ShiftState(Qt::KeyboardModifiers modifiers);

@@ -10,3 +10,8 @@ QString TrimSpaces(const QString& text)
         --end;
     return start == 0 && end == text.size() ? text : text.sliced(start, end - start);
 }
+
+bool IsControlCharacter(QChar c)
+{
+    return c.unicode() < 0x20 || c.unicode() == 0x7F;
+}

@@ -1,12 +1,13 @@
 #include "rules/selection.h"
 
+#include "catalogue/cataloguegrid.h"
 #include "platform/text.h"
 
 #include <QHash>
 
 std::optional<QString> ItemToSelect(const QString& gridText)
 {
-    if (gridText.isEmpty() || gridText == QStringLiteral("Weapons and equipment"))
+    if (gridText.isEmpty() || gridText == CatalogueGridHeading()[0])
         return std::nullopt;
     return gridText;
 }
@@ -30,11 +31,6 @@ bool CheckItemRestrictions(const QStringList& entries, const EquipmentCatalogue&
 bool IsRemovable(const QString& entry, const QString& startingEquipmentName)
 {
     return entry.toUpper() != startingEquipmentName.toUpper();
-}
-
-bool RemovalClearsLoadMode(const QString& entry)
-{
-    return entry.toUpper() == QStringLiteral("LOAD BEARING VEST");
 }
 
 std::optional<QString> SkillRequirementsRefusal(const QStringList& entries,

@@ -21,9 +21,6 @@ bool CheckItemRestrictions(const QStringList& entries, const EquipmentCatalogue&
 // True when the entry may be removed: any entry but the starting item (compared without regard to case).
 bool IsRemovable(const QString& entry, const QString& startingEquipmentName);
 
-// True when removing the entry empties the load-mode message: the entry is "Load Bearing Vest" in any case.
-bool RemovalClearsLoadMode(const QString& entry);
-
 // The message that refuses a save when an item needs a skill that the class lacks: the explosives and the
 // medic skills, whose names stand in an item's SpecialModes. The entries after the starting item are
 // examined in list order, and within one item explosives before medic; the first failure decides.

@@ -1,10 +1,9 @@
 #include "ui/form1.h"
 
-#include "app/classlist.h"
-#include "classfile/classload.h"
-#include "classfile/classsave.h"
-#include "classfile/keyboardcommands.h"
-#include "classfile/savechecks.h"
+#include "classfile/classfilename.h"
+#include "commands/keycommands.h"
+#include "commands/loadclass.h"
+#include "commands/saveclass.h"
 #include "platform/keys.h"
 #include "rules/points.h"
 #include "rules/selection.h"
@@ -175,7 +174,7 @@ void Form1::OnFocusIn(QWidget* target)
 
 void Form1::OnCallsignFocus()
 {
-    if (Callsign->text() == QStringLiteral("player"))
+    if (Callsign->text() == DefaultCallsign)
         Callsign->clear();
 }
 
@@ -269,7 +268,7 @@ void Form1::OnSliderChanged(Proficiency proficiency)
 
 void Form1::OnClassPicked()
 {
-    if (ClassName->currentText() != QStringLiteral("<New Class>"))
+    if (ClassName->currentText() != NewClassName)
         LoadClass();
 }
 
@@ -301,8 +300,6 @@ void Form1::RemoveSelectedItem()
     if (!selected || !selected->isSelected() ||
         !IsRemovable(selected->text(), Context.Settings.StartingEquipmentName))
         return;
-    if (RemovalClearsLoadMode(selected->text()))
-        ShowValue(AmmoMessage, QString());
     delete List1->takeItem(List1->row(selected));
 }
 
@@ -324,26 +321,24 @@ void Form1::OnSaveClicked()
 
 void Form1::SaveClass()
 {
-    const SaveOutcome outcome =
+    const Result<> saved =
         SaveClassFile(CurrentClass(), Context.Catalogue, Context.Settings, Context.Location.Style);
-    if (outcome.Message)
-        Context.Messages.Show(*outcome.Message);
+    ShowMessages(saved.Messages());
     const QString typedName = ClassName->currentText();
-    if (outcome.Saved && JoinsClassList(ComboEntries(ClassName), typedName))
+    if (saved && JoinsClassList(ComboEntries(ClassName), typedName))
         AddSortedItem(ClassName, typedName);
 }
 
 void Form1::LoadClass()
 {
     ClearClass();
-    const LoadOutcome outcome =
+    const Result<LoadedClass> read =
         LoadClassFile(ClassName->currentText(), Context.Settings, Context.Catalogue, Context.Location.Style);
-    if (!outcome.Loaded) {
-        Context.Messages.Show(outcome.Message.value_or(QString()));
+    ShowMessages(read.Messages());
+    if (!read)
         return;
-    }
     // The window shows what the file holds: nothing of the class shown before stays in it.
-    const LoadedClass& loaded = *outcome.Loaded;
+    const LoadedClass& loaded = *read;
     if (loaded.ClassName)
         ClassName->setEditText(*loaded.ClassName);
     Callsign->setText(loaded.Callsign.value_or(QString()));
@@ -374,6 +369,12 @@ ClassRecord Form1::CurrentClass() const
             LegsSkin->currentText(),
             Levels(),
             SelectedEntries()};
+}
+
+void Form1::ShowMessages(const QStringList& messages)
+{
+    for (const QString& message : messages)
+        Context.Messages.Show(message);
 }
 
 void Form1::SetPointsAvailable(const QString& text)

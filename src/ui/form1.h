@@ -3,7 +3,7 @@
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
 #include "classfile/classrecord.h"
-#include "classfile/keyboardcommands.h"
+#include "commands/keycommands.h"
 #include "models/modellibrary.h"
 #include "rules/proficiencies.h"
 
@@ -111,6 +111,7 @@ private:
     void SaveClass();
     void LoadClass();
     void SetPointsAvailable(const QString& text);
+    void ShowMessages(const QStringList& messages);
 
     ClassRecord CurrentClass() const;
     SkillLevels Levels() const;

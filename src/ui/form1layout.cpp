@@ -1,9 +1,11 @@
 // The controls of Form1: kind, name, caption, tool tip, place and tab order.
 
+#include "catalogue/cataloguegrid.h"
 #include "ui/cataloguegridmodel.h"
 #include "ui/cataloguegridview.h"
 #include "ui/form1.h"
 #include "ui/gridstyle.h"
+#include "ui/seams.h"
 #include "ui/sortedcombobox.h"
 #include "ui/twips.h"
 #include "ui/windowicon.h"
@@ -145,7 +147,7 @@ int RoomToTheRight(const QWidget* label)
 void Form1::BuildControls()
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Halcyx Rostermaker"));
+    setWindowTitle(ApplicationTitle);
     setWindowIcon(RostermakerIcon());
     setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
     setFont(WindowFont(8.25));
@@ -157,10 +159,10 @@ void Form1::BuildControls()
     ClassName =
         Placed(NewEditableComboBox(this), "ClassName", {960, 120, 2535, 315},
                QStringLiteral("Select a class to edit or type a new name to add your own new class."));
-    ClassName->addItem(QStringLiteral("<New Class>"));
+    ClassName->addItem(NewClassName);
     NewCaptionFor(this, {"Label1", QStringLiteral("Name"), {120, 120, 735, 255}, true}, ClassName);
 
-    Callsign = Placed(new QLineEdit(QStringLiteral("player"), this), "Callsign", {960, 480, 2535, 285},
+    Callsign = Placed(new QLineEdit(DefaultCallsign, this), "Callsign", {960, 480, 2535, 285},
                       QStringLiteral("The display name that will be used on servers. Set this to nothing or "
                                      "player if you plan on distributing this character."));
     NewCaptionFor(this, {"Label21", QStringLiteral("Callsign :"), {120, 480, 735, 255}, true}, Callsign);
@@ -201,7 +203,7 @@ void Form1::BuildControls()
 
     MSHFlexGrid1 = Placed(new CatalogueGridView(this), "MSHFlexGrid1", {3600, 120, 8025, 4400},
                           QStringLiteral("Double click to select a weapon or item."));
-    MSHFlexGrid1->setAccessibleName(QStringLiteral("Weapons and equipment"));
+    MSHFlexGrid1->setAccessibleName(CatalogueGridHeading()[0]);
     GridModel = new CatalogueGridModel(this);
     MSHFlexGrid1->setModel(GridModel);
     MSHFlexGrid1->setFont(WindowFont(8.25));

@@ -12,17 +12,17 @@ std::unique_ptr<RunningEditor> StartEditor(const ProgramLocation& location, Mess
 {
     auto editor = std::make_unique<RunningEditor>();
 
-    SettingsResult settings = LoadSettings(location);
-    editor->Settings = settings.Settings;
-    for (const QString& message : settings.Messages)
+    const Result<AppSettings> settings = LoadSettings(location);
+    for (const QString& message : settings.Messages())
         messages.Show(message);
+    editor->Settings = *settings;
 
-    WeaponsFileLoad weapons = LoadWeaponsFile(editor->Settings, location);
-    if (!weapons.FailureMessage.isEmpty()) {
-        messages.Show(weapons.FailureMessage);
+    Result<EquipmentCatalogue> catalogue = LoadWeaponsFile(editor->Settings, location);
+    if (!catalogue) {
+        messages.Show(catalogue.Reason());
         return nullptr;
     }
-    editor->Catalogue = std::move(weapons.Catalogue);
+    editor->Catalogue = *std::move(catalogue);
 
     editor->Window =
         std::make_unique<Form1>(EditorContext{editor->Settings, editor->Catalogue, location, messages, end});

@@ -6,7 +6,7 @@
 
 namespace {
 
-SettingsResult FromValues(const QString& key, const QString& text)
+Result<AppSettings> FromValues(const QString& key, const QString& text)
 {
     const ProgramLocation tool{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
     return SettingsFromValues([&](const QString& asked) { return asked == key ? text : u"0"_s; }, tool);
@@ -23,8 +23,8 @@ private slots:
     void value()
     {
         QFETCH(QStringList, row);
-        const SettingsResult result = FromValues(row[1], row[2]);
-        const AppSettings& s = result.Settings;
+        const Result<AppSettings> result = FromValues(row[1], row[2]);
+        const AppSettings& s = *result;
         const QHash<QString, QString> fields = {
             {"Starting Points", QString::number(s.StartingPoints)},
             {"Starting Equipment Weight", s.StartingEquipmentWeight.ToText(u'.')},
@@ -38,7 +38,7 @@ private slots:
         QCOMPARE(fields.value(row[1]), row[3]);
         // A refused value is named with its key and the file: "\"Starting Points\" in C:\...\Rostermaker.ini
         // is 99999, ..."
-        QCOMPARE(result.Messages.value(0).section(u',', 0, 0),
+        QCOMPARE(result.Messages().value(0).section(u',', 0, 0),
                  row[4].isEmpty()
                      ? QString()
                      : u"\"%1\" in C:\\Games\\Mod\\Tool\\Rostermaker.ini is %2"_s.arg(row[1], row[2]));
@@ -48,7 +48,7 @@ private slots:
     {
         GameFolder game;
         QVERIFY(QDir(game.Path(u"tool/characters"_s)).removeRecursively());
-        QCOMPARE(LoadSettings(game.Location()).Messages,
+        QCOMPARE(LoadSettings(game.Location()).Messages(),
                  QStringList{game.Path(u"tool/rostermaker.ini"_s) + u" not found. Defaults used."_s});
         QVERIFY(QDir(game.Path(u"tool/characters"_s)).exists());
 
@@ -56,18 +56,18 @@ private slots:
         game.AddFile(u"tool/editor-1.2.ini"_s,
                      CrLfBytes({"[application]", "starting points = 25", "Character Path=\\a\\b"}));
         const ProgramLocation editor{game.Path(u"tool"_s), u"editor-1.2"_s, NativePathStyle()};
-        SettingsResult result = LoadSettings(editor);
-        QCOMPARE(result.Settings.StartingPoints, qint16(25));
-        QCOMPARE(result.Messages,
+        const Result<AppSettings> result = LoadSettings(editor);
+        QCOMPARE(result->StartingPoints, qint16(25));
+        QCOMPARE(result.Messages(),
                  QStringList{game.Path(u"tool/a/b"_s) +
                              u" was not found. An attempt to create the path was unsuccessfully made."_s});
         QVERIFY(QDir().mkpath(game.Path(u"tool/a"_s)));
-        QVERIFY(LoadSettings(editor).Messages.isEmpty() && QDir(game.Path(u"tool/a/b"_s)).exists());
+        QVERIFY(LoadSettings(editor).Messages().isEmpty() && QDir(game.Path(u"tool/a/b"_s)).exists());
 
         if (NativePathStyle() == PathStyle::Windows)
             QSKIP("Windows disks do not tell case apart");
         game.AddFile(u"tool/editor-1.2.ini"_s, CrLfBytes({"[Application]", "Character Path=\\A\\B"}));
-        QCOMPARE(LoadSettings(editor).Settings.CharacterPath, game.Path(u"tool/a/b"_s)); // no second folder
+        QCOMPARE(LoadSettings(editor)->CharacterPath, game.Path(u"tool/a/b"_s)); // no second folder
         QVERIFY(!QDir(game.Path(u"tool/A"_s)).exists());
     }
 };

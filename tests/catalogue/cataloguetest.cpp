@@ -73,9 +73,9 @@ private slots:
         for (const auto& [file, message] : files) {
             GameFolder game;
             game.AddFile(u"weapons.csv"_s, file);
-            const WeaponsFileLoad load = LoadWeaponsFile(settings, game.Location());
-            QCOMPARE(load.FailureMessage.left(message.size()), message);
-            QVERIFY(CatalogueGridItems(load.Catalogue).isEmpty()); // nothing that costs points
+            const Result<EquipmentCatalogue> load = LoadWeaponsFile(settings, game.Location());
+            QCOMPARE(load.Reason().left(message.size()), message);
+            QVERIFY(!load || CatalogueGridItems(*load).isEmpty()); // nothing that costs points
         }
         // A wrong identifier names the file, the text looked for and the setting to check.
         GameFolder game;
@@ -83,7 +83,7 @@ private slots:
         settings.WeaponsFileIdentifier = u"InternalNme"_s;
         game.WriteWeapons({"m4,M4A1,,5,,,,,,,,,"});
         QCOMPARE(
-            LoadWeaponsFile(settings, game.Location()).FailureMessage,
+            LoadWeaponsFile(settings, game.Location()).Reason(),
             u"Error : No line of the file %1 holds the text \"InternalNme\" that marks the header row of "
             "the weapons file, the row that names its columns. Check the setting \"Weapons File "
             "Identifier\" in %2, and that \"Weapons File Name\" names the weapons file.\r\n\r\nThe "

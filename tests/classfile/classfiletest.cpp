@@ -1,25 +1,12 @@
 #include "catalogue/weaponsfile.h"
 #include "classfile/classfilename.h"
+#include "classfile/classfilereader.h"
 #include "classfile/classfilewriter.h"
-#include "classfile/classload.h"
-#include "classfile/classsave.h"
-#include "classfile/keyboardcommands.h"
-#include "classfile/savechecks.h"
 #include "platform/codepage.h"
 #include "support/testsupport.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRandomGenerator>
 #include <QStringEncoder>
-
-#ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace {
 
@@ -91,49 +78,11 @@ QByteArray WithMark(const QString& text, QStringConverter::Encoding encoding)
     return QStringEncoder(encoding, QStringConverter::Flag::WriteBom).encode(text);
 }
 
-AppSettings SettingsFor(const QString& characterPath)
-{
-    AppSettings settings;
-    settings.CharacterPath = characterPath;
-    settings.StartingEquipmentName = Base;
-    settings.ExplosivesSkillName = u"explosives"_s;
-    settings.MedicalSkillName = u"medicskill"_s;
-    return settings;
-}
-
-#ifdef Q_OS_UNIX
-// True when the save of a class into folder failed, in a child process whose rights or file size are cut,
-// with a message naming the file.
-bool SaveFailsInChild(const QString& folder, bool unprivileged)
-{
-    ClassRecord record;
-    record.ClassName = u"Sniper"_s;
-    record.Callsign = QString(300, u'x'); // more than the 64 bytes that the full disk holds
-    const pid_t child = fork();
-    if (child == 0) {
-        // Root may write anywhere: the save runs as the unprivileged user instead.
-        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
-            _exit(3);
-        if (!unprivileged) {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{64, 64};
-            setrlimit(RLIMIT_FSIZE, &limit);
-        }
-        const SaveOutcome outcome =
-            SaveClassFile(record, EquipmentCatalogue(), SettingsFor(folder), NativePathStyle());
-        _exit(!outcome.Saved && outcome.Message.value_or(QString()).contains(u"Sniper.cfg"_s) ? 0 : 1);
-    }
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-#endif
-
 } // namespace
 
 // Class files byte for byte: the classes of classes.txt written, and the files of reads.txt read, each
-// file <name>.cfg in the data folder. Then saving and loading them, the checks before a save, the keyboard
-// commands, and saves that the system refuses half way.
+// file <name>.cfg in the data folder; what the file cannot hold, classes whose items share names, files of
+// other tools, and class names that cannot name a file.
 class ClassFileTest : public QObject {
     Q_OBJECT
 private slots:
@@ -229,7 +178,7 @@ private slots:
     {
         SKIP_UNLESS_1252(true);
         GameFolder game;
-        AppSettings settings = SettingsFor(game.Path(u"tool/characters"_s));
+        AppSettings settings;
         settings.WeaponsFileName = u"..\\weapons.csv"_s;
         settings.WeaponsFileIdentifier = u"InternalName"_s;
         const QString weapons =
@@ -238,7 +187,7 @@ private slots:
 
         // UTF-8: the class file holds the weapons file's own bytes of the items, and finds them again.
         game.AddFile(u"weapons.csv"_s, WithMark(weapons, QStringConverter::Utf8));
-        const EquipmentCatalogue utf8 = LoadWeaponsFile(settings, game.Location()).Catalogue;
+        const EquipmentCatalogue utf8 = *LoadWeaponsFile(settings, game.Location());
         const QByteArray file = ClassFileBytes(record, utf8, Base);
         QVERIFY(file.contains("set equipment1 \xC5\x82uk\r\nset equipment2 caf\xC3\xA9\r\n"));
         QCOMPARE(UnwritableTextRefusal(record, utf8, Base), std::nullopt);
@@ -249,12 +198,12 @@ private slots:
             QCOMPARE(ReadClassFile(WithMark(u"set equipment1 \u0142uk"_s, encoding), utf8).Entries,
                      QStringList{u"\u0141uk"_s});
         game.AddFile(u"weapons.csv"_s, "\xEF\xBB\xBFInternalName,\r\nok,\r\nbad\xC3,\r\n");
-        QVERIFY(LoadWeaponsFile(settings, game.Location()).FailureMessage.contains(u"line 3 holds bytes"_s));
+        QVERIFY(LoadWeaponsFile(settings, game.Location()).Reason().contains(u"line 3 holds bytes"_s));
 
         // UTF-16: read by its letters, written in the code page, which cannot hold the "\u0142".
         for (const auto encoding : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
             game.AddFile(u"weapons.csv"_s, WithMark(weapons, encoding));
-            const EquipmentCatalogue utf16 = LoadWeaponsFile(settings, game.Location()).Catalogue;
+            const EquipmentCatalogue utf16 = *LoadWeaponsFile(settings, game.Location());
             QCOMPARE(
                 UnwritableTextRefusal(record, utf16, Base).value_or(QString()).section(u',', 0, 0),
                 u"As the internal name of the item \"\u0141uk\" (\u0142uk) is written into the class file"_s);
@@ -266,74 +215,7 @@ private slots:
         }
     }
 
-    void saveAndLoad_theFileFoundInAnyCase()
-    {
-        GameFolder dir;
-        const AppSettings settings = SettingsFor(dir.Path());
-        dir.AddFile(u"Charlie.CFG"_s, QByteArray(4096, 'x'));
-        ClassRecord charlie = RecordOf({"sniper", "Sniper", "Hawk", "trooper", "001", "002", "003",
-                                        "2000400003", "Long Rifle;Long Rifle Ammo"});
-        charlie.ClassName = u" Charlie "_s;
-        QVERIFY(SaveClassFile(charlie, Catalogue(), settings, NativePathStyle()).Saved);
-        QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Charlie.CFG"});
-        QCOMPARE(ReadTestFile(dir.Path(u"Charlie.CFG"_s)),
-                 TestDataFile(u"sniper.cfg"_s).replace("Sniper", "Charlie"));
-        const LoadOutcome loaded = LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
-        QCOMPARE(Summary(loaded.Loaded.value_or(LoadedClass())),
-                 u"Charlie | Hawk | trooper/001 002 003 | 2...4....3.. | Long Rifle;Long Rifle Ammo"_s);
-        QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
-    }
-
-    void oddFiles_areReadOrReportedWithoutHarm()
-    {
-        GameFolder dir;
-        const AppSettings settings = SettingsFor(dir.Path());
-        // A folder in the file's place (null), an empty file, junk, a long line and a file too large to
-        // read; each with the start of its message, if any.
-        const QByteArray junk = Junk(65536);
-        const std::pair<QByteArray, QString> files[] = {
-            {QByteArray(), u"Error : Unable to open file "_s},
-            {"", {}},
-            {junk, {}},
-            {"set callsign " + QByteArray(10 << 20, 'x'), {}},
-            {QByteArray(16 * 1024 * 1024 + 1, '\n'),
-             u"The file %1 is larger than 16 MiB"_s.arg(dir.Path(u"Odd.cfg"_s))}};
-        const auto messageOfLoad = [&] {
-            const LoadOutcome outcome = LoadClassFile(u"Odd"_s, settings, Catalogue(), NativePathStyle());
-            return outcome.Loaded ? QString() : outcome.Message.value_or(u"none"_s).section(u" for"_s, 0, 0);
-        };
-        for (const auto& [file, message] : files) {
-            dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s, file);
-            QCOMPARE(messageOfLoad().left(message.size()), message);
-            if (file.isNull())
-                QVERIFY(QDir(dir.Path(u"Odd.cfg"_s)).removeRecursively());
-        }
-#ifdef Q_OS_UNIX
-        // A pipe and a link to an endless device are refused, never waited on or read without end.
-        for (const QString& odd : {u"pipe"_s, u"/dev/zero"_s}) {
-            QVERIFY(QFile::remove(dir.Path(u"Odd.cfg"_s)));
-            QVERIFY(odd == u"pipe" ? mkfifo(qPrintable(dir.Path(u"Odd.cfg"_s)), 0600) == 0
-                                   : QFile::link(odd, dir.Path(u"Odd.cfg"_s)));
-            QCOMPARE(messageOfLoad(), u"Error : Unable to open file "_s + dir.Path(u"Odd.cfg"_s));
-        }
-#endif
-        // A characters folder removed while the editor runs is made again; one whose parent is gone too
-        // is reported.
-        ClassRecord record;
-        record.ClassName = u"Ranger"_s;
-        QVERIFY(
-            SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"gone"_s)), NativePathStyle()).Saved);
-        QVERIFY(QFile::exists(dir.Path(u"gone/Ranger.cfg"_s)));
-        QCOMPARE(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"lost/gone"_s)), NativePathStyle())
-                     .Message,
-                 dir.Path(u"lost/gone"_s) +
-                     u" was not found. An attempt to create the path was unsuccessfully made."_s);
-    }
-
-    void classNameRefusal_data()
-    {
-        AddTableRows("class-names.txt");
-    }
+    void classNameRefusal_data() { AddTableRows("class-names.txt"); }
     void classNameRefusal()
     {
         QFETCH(QStringList, row);
@@ -343,56 +225,6 @@ private slots:
                      ? refusal.isEmpty()
                      : refusal.startsWith(u"As the Character name is "_s) && refusal.contains(row[2]),
                  qPrintable(refusal));
-    }
-
-    // The window shows the refusals of the Save button and of Alt+S; what it does not meet is here.
-    void saveChecksAndKeyboardCommands()
-    {
-        QCOMPARE(SaveButtonRefusal(u"0"_s, u" <New Class>"_s), std::nullopt);
-        QCOMPARE(AltSaveRefusal(u"0"_s), std::nullopt);
-        QCOMPARE(int(KeyCommandFor(83, 2)) + int(KeyCommandFor(68, 4)),
-                 int(KeyCommand::None)); // Ctrl+S, Alt+D
-
-        // Refused saves touch no file: the skill check comes first, then the name.
-        GameFolder dir;
-        dir.AddFile(u"Sniper.cfg"_s, "old");
-        ClassRecord record = RecordOf({"sniper", "Sniper", "", "", "", "", "", "", ""});
-        record.Entries.append(u"C4 Charge"_s); // needs the explosives skill
-        record.ClassName = u"Sni:per"_s;
-        const SaveOutcome refused =
-            SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle());
-        QCOMPARE(refused.Message.value_or(QString()),
-                 u"You must posess an explosives skill to handle explosives"_s);
-        QVERIFY(!refused.Saved);
-        record.Entries.removeLast();
-        QVERIFY(!SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle()).Saved);
-        QCOMPARE(ReadTestFile(dir.Path(u"Sniper.cfg"_s)), QByteArray("old"));
-    }
-
-    // Saves that the system refuses half way, in a child process: a characters folder without write rights
-    // (the old file itself may be written by anybody), and a full disk.
-    void savesCutHalfWay_areReportedFileKept()
-    {
-#ifndef Q_OS_UNIX
-        QSKIP("needs fork, setuid and setrlimit");
-#else
-        GameFolder dir;
-        const QString folder = dir.Path(u"tool/characters"_s);
-        dir.AddFile(u"tool/characters/Sniper.cfg"_s, "old");
-        const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
-                         QFileDevice::WriteOther;
-        QVERIFY(QFile::setPermissions(folder + u"/Sniper.cfg"_s, all));
-        const auto readAndList = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
-                                 QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
-        for (const QString& path : {dir.Path(), dir.Path(u"tool"_s)})
-            QVERIFY(QFile::setPermissions(path, readAndList | QFileDevice::WriteOwner));
-        QVERIFY(QFile::setPermissions(folder, readAndList));
-        QVERIFY(SaveFailsInChild(folder, true));
-        QVERIFY(QFile::setPermissions(folder, readAndList | QFileDevice::WriteOwner));
-        QVERIFY(SaveFailsInChild(folder, false));
-        QCOMPARE(ReadTestFile(folder + u"/Sniper.cfg"_s), QByteArray("old"));
-        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Sniper.cfg"});
-#endif
     }
 };
 

@@ -2,8 +2,8 @@
 #include "models/modellibrary.h"
 #include "support/testsupport.h"
 
-// Player models and their skins: the rules over skinfolder.txt, image names and the Model Path setting,
-// then the models folder on a disk.
+// Player models and their skins: the rules over skinfolder.txt and image names, then the models folder on
+// a disk.
 class ModelsTest : public QObject {
     Q_OBJECT
 private slots:
@@ -19,19 +19,11 @@ private slots:
         QVERIFY(!posix.Head.contains(u'\\') && !posix.Body.contains(u'\\'));
     }
 
-    void skinIdsAndModelsFolder()
+    void skinIdsFromImageNames()
     {
         QCOMPARE(SkinIdsFromFileNames({"legs_r02.tga", "HEAD_00A.TGA", "head_001p1.tga", "body_002p2.tga",
                                        "head_001P1.tga", "head_1.tga", "head_.tga", "head", "head_0.1.tga"}),
                  (QStringList{"r02", "00A", "001", "1", "", "", "0"}));
-        const ProgramLocation win{u"C:\\Games\\Mod\\Tool"_s, u"Rostermaker"_s, PathStyle::Windows};
-        const ProgramLocation posix{u"/games/mod/tool"_s, u"rostermaker"_s, PathStyle::Posix};
-        QCOMPARE(ResolveModelsFolder(u"..\\main\\models\\people"_s, win),
-                 u"C:\\Games\\Mod\\main\\models\\people"_s);
-        QCOMPARE(ResolveModelsFolder(u"C:\\Game\\models"_s, win), u"C:\\Game\\models"_s);
-        QCOMPARE(ResolveModelsFolder(u"0"_s, win), u"C:\\Games\\Mod\\Tool0"_s);
-        QCOMPARE(ResolveModelsFolder(u"..\\main\\models"_s, posix), u"/games/mod/main/models"_s);
-        QCOMPARE(ResolveModelsFolder(u"D:\\Game\\models"_s, posix), u"D:/Game/models"_s);
     }
 
     void library_listsModelsAndTheSkinsTheirFilesName()

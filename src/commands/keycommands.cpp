@@ -1,4 +1,6 @@
-#include "classfile/keyboardcommands.h"
+#include "commands/keycommands.h"
+
+#include "platform/keys.h"
 
 namespace {
 

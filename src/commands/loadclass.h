@@ -4,18 +4,13 @@
 #include "catalogue/equipmentcatalogue.h"
 #include "classfile/classfilereader.h"
 #include "platform/paths.h"
+#include "platform/result.h"
 
 #include <QString>
-#include <optional>
-
-struct LoadOutcome {
-    std::optional<LoadedClass> Loaded; // nothing when the file could not be read
-    std::optional<QString> Message;    // to show when it could not
-};
 
 // Reads the class file of the class named by the class name text (trimmed of blanks) from the characters
 // folder; a file whose name differs only in case is found too. A file that cannot be opened or is no
 // regular file, and one of more than 16 MiB, are refused, each with its message. The window clears the
 // class before it applies the outcome, whether the file could be read or not.
-LoadOutcome LoadClassFile(const QString& classNameText, const AppSettings& settings,
-                          const EquipmentCatalogue& catalogue, PathStyle style);
+Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
+                                  const EquipmentCatalogue& catalogue, PathStyle style);

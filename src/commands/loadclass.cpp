@@ -1,0 +1,30 @@
+#include "commands/loadclass.h"
+
+#include "classfile/classfilename.h"
+#include "platform/files.h"
+
+namespace {
+
+// A class file is a few hundred bytes; anything far larger is no class file and is not read into memory.
+constexpr qint64 LargestClassFile = 16 * 1024 * 1024;
+
+} // namespace
+
+Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
+                                  const EquipmentCatalogue& catalogue, PathStyle style)
+{
+    const QString path = ClassFilePath(settings.CharacterPath, classNameText, style);
+    const FileContent file = ReadWholeFile(path, LargestClassFile);
+    switch (file.Result) {
+    case FileContent::Outcome::Read:
+        break;
+    case FileContent::Outcome::Unreadable:
+        return Result<LoadedClass>::Failure(UnableToOpenFileMessage(path));
+    case FileContent::Outcome::TooLarge:
+        return Result<LoadedClass>::Failure(
+            QStringLiteral("The file ") + path +
+            QStringLiteral(" is larger than 16 MiB, too large for a class file, which holds a few hundred "
+                           "bytes. It was not loaded."));
+    }
+    return ReadClassFile(file.Bytes, catalogue);
+}

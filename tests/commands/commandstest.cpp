@@ -1,0 +1,224 @@
+#include "commands/keycommands.h"
+#include "commands/loadclass.h"
+#include "commands/saveclass.h"
+#include "support/testsupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace {
+
+const EquipmentCatalogue& Catalogue()
+{
+    static const EquipmentCatalogue catalogue = CatalogueOf(StandardItems());
+    return catalogue;
+}
+
+AppSettings SettingsFor(const QString& characterPath)
+{
+    AppSettings settings;
+    settings.CharacterPath = characterPath;
+    settings.StartingEquipmentName = Base;
+    settings.ExplosivesSkillName = u"explosivesskill"_s;
+    settings.MedicalSkillName = u"medicskill"_s;
+    return settings;
+}
+
+// What a class holds, in one line: "name | callsign | model/head body legs | levels | entries".
+QString Summary(const ClassRecord& record)
+{
+    QString levels;
+    for (const int level : record.Levels)
+        levels += QString::number(level);
+    return QStringList{record.ClassName, record.Callsign,
+                       u"%1/%2 %3 %4"_s.arg(record.Model, record.HeadSkin, record.BodySkin, record.LegsSkin),
+                       levels, record.Entries.join(u';')}
+        .join(u" | "_s);
+}
+
+QString Summary(const LoadedClass& loaded)
+{
+    const SkinSet skins = loaded.Skins.value_or(SkinSet());
+    ClassRecord record{loaded.ClassName.value_or(u"-"_s),
+                       loaded.Callsign.value_or(u"-"_s),
+                       skins.Model,
+                       skins.HeadSkin,
+                       skins.BodySkin,
+                       skins.LegsSkin,
+                       {},
+                       loaded.Entries};
+    for (std::size_t i = 0; i < record.Levels.size(); ++i)
+        record.Levels[i] = loaded.Levels[i].value_or(0);
+    return Summary(record);
+}
+
+#ifdef Q_OS_UNIX
+// True when the save of a class into folder failed, in a child process whose rights or file size are cut,
+// with a message naming the file.
+bool SaveFailsInChild(const QString& folder, bool unprivileged)
+{
+    ClassRecord record;
+    record.ClassName = u"Sniper"_s;
+    record.Callsign = QString(300, u'x'); // more than the 64 bytes that the full disk holds
+    const pid_t child = fork();
+    if (child == 0) {
+        // Root may write anywhere: the save runs as the unprivileged user instead.
+        if (unprivileged && geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(3);
+        if (!unprivileged) {
+            std::signal(SIGXFSZ, SIG_IGN);
+            const rlimit limit{64, 64};
+            setrlimit(RLIMIT_FSIZE, &limit);
+        }
+        const Result<> saved =
+            SaveClassFile(record, EquipmentCatalogue(), SettingsFor(folder), NativePathStyle());
+        _exit(!saved && saved.Reason().contains(u"Sniper.cfg"_s) ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+#endif
+
+} // namespace
+
+// Saving and loading a class through its file in the characters folder, the checks that refuse a save,
+// the keyboard commands, and files and folders that the system makes odd.
+class CommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void saveAndLoad_theFileFoundInAnyCase()
+    {
+        GameFolder dir;
+        const AppSettings settings = SettingsFor(dir.Path());
+        dir.AddFile(u"Charlie.CFG"_s, QByteArray(4096, 'x'));
+        const ClassRecord charlie{u" Charlie "_s,
+                                  u"Hawk"_s,
+                                  u"trooper"_s,
+                                  u"001"_s,
+                                  u"002"_s,
+                                  u"003"_s,
+                                  {2, 0, 0, 0, 4, 0, 0, 0, 0, 3},
+                                  {Base, u"M4A1"_s, u"Twin"_s}};
+        QVERIFY(SaveClassFile(charlie, Catalogue(), settings, NativePathStyle()));
+        QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Charlie.CFG"});
+        QCOMPARE(
+            ReadTestFile(dir.Path(u"Charlie.CFG"_s)),
+            CrLfBytes({"//Halcyx Character file for Charlie. Editing this file directly may result in "
+                       "server weight or point verification failure.",
+                       "set class \"Charlie\"", "set callsign \"Hawk\"", "set skin \"trooper/001 002 003\"",
+                       "set proficiency1 pistol2", "set proficiency5 sniperrifle4",
+                       "set proficiency10 stealth3", "", "//Weapons and Equipment", "set equipment1 m4a1",
+                       "set equipment2 twin_a", "set equipment3 twin_b", ""}));
+        const Result<LoadedClass> loaded =
+            LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
+        QVERIFY(loaded);
+        QCOMPARE(Summary(*loaded), u"Charlie | Hawk | trooper/001 002 003 | 200040000300 | M4A1;Twin"_s);
+        QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
+    }
+
+    void oddFiles_areReadOrReportedWithoutHarm()
+    {
+        GameFolder dir;
+        const AppSettings settings = SettingsFor(dir.Path());
+        // A folder in the file's place (null), an empty file, junk, a long line and a file too large to
+        // read; each with the start of its message, if any.
+        const QByteArray junk = Junk(65536);
+        const std::pair<QByteArray, QString> files[] = {
+            {QByteArray(), u"Error : Unable to open file "_s},
+            {"", {}},
+            {junk, {}},
+            {"set callsign " + QByteArray(10 << 20, 'x'), {}},
+            {QByteArray(16 * 1024 * 1024 + 1, '\n'),
+             u"The file %1 is larger than 16 MiB"_s.arg(dir.Path(u"Odd.cfg"_s))}};
+        const auto messageOfLoad = [&] {
+            const Result<LoadedClass> loaded =
+                LoadClassFile(u"Odd"_s, settings, Catalogue(), NativePathStyle());
+            return loaded ? QString() : loaded.Reason().section(u" for"_s, 0, 0);
+        };
+        for (const auto& [file, message] : files) {
+            dir.AddFile(file.isNull() ? u"Odd.cfg/x"_s : u"Odd.cfg"_s, file);
+            QCOMPARE(messageOfLoad().left(message.size()), message);
+            if (file.isNull())
+                QVERIFY(QDir(dir.Path(u"Odd.cfg"_s)).removeRecursively());
+        }
+#ifdef Q_OS_UNIX
+        // A pipe and a link to an endless device are refused, never waited on or read without end.
+        for (const QString& odd : {u"pipe"_s, u"/dev/zero"_s}) {
+            QVERIFY(QFile::remove(dir.Path(u"Odd.cfg"_s)));
+            QVERIFY(odd == u"pipe" ? mkfifo(qPrintable(dir.Path(u"Odd.cfg"_s)), 0600) == 0
+                                   : QFile::link(odd, dir.Path(u"Odd.cfg"_s)));
+            QCOMPARE(messageOfLoad(), u"Error : Unable to open file "_s + dir.Path(u"Odd.cfg"_s));
+        }
+#endif
+        // A characters folder removed while the editor runs is made again; one whose parent is gone too
+        // is reported.
+        ClassRecord record;
+        record.ClassName = u"Ranger"_s;
+        QVERIFY(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"gone"_s)), NativePathStyle()));
+        QVERIFY(QFile::exists(dir.Path(u"gone/Ranger.cfg"_s)));
+        QCOMPARE(SaveClassFile(record, Catalogue(), SettingsFor(dir.Path(u"lost/gone"_s)), NativePathStyle())
+                     .Reason(),
+                 dir.Path(u"lost/gone"_s) +
+                     u" was not found. An attempt to create the path was unsuccessfully made."_s);
+    }
+
+    // The window shows the refusals of the Save button and of Alt+S; what it does not meet is here.
+    void saveChecksAndKeyboardCommands()
+    {
+        QCOMPARE(SaveButtonRefusal(u"0"_s, u" <New Class>"_s), std::nullopt);
+        QCOMPARE(AltSaveRefusal(u"0"_s), std::nullopt);
+        QCOMPARE(int(KeyCommandFor(83, 2)) + int(KeyCommandFor(68, 4)),
+                 int(KeyCommand::None)); // Ctrl+S, Alt+D
+
+        // Refused saves touch no file: the skill check comes first, then the name.
+        GameFolder dir;
+        dir.AddFile(u"Sniper.cfg"_s, "old");
+        ClassRecord record{u"Sni:per"_s, {}, {}, {}, {}, {}, {}, {Base, u"C4 Charge"_s}}; // needs explosives
+        const Result<> refused =
+            SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle());
+        QCOMPARE(refused.Messages(),
+                 QStringList{u"You must posess an explosives skill to handle explosives"_s});
+        QVERIFY(!refused);
+        record.Entries.removeLast();
+        QVERIFY(!SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle()));
+        QCOMPARE(ReadTestFile(dir.Path(u"Sniper.cfg"_s)), QByteArray("old"));
+    }
+
+    // Saves that the system refuses half way, in a child process: a characters folder without write rights
+    // (the old file itself may be written by anybody), and a full disk.
+    void savesCutHalfWay_areReportedFileKept()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("needs fork, setuid and setrlimit");
+#else
+        GameFolder dir;
+        const QString folder = dir.Path(u"tool/characters"_s);
+        dir.AddFile(u"tool/characters/Sniper.cfg"_s, "old");
+        const auto all = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther |
+                         QFileDevice::WriteOther;
+        QVERIFY(QFile::setPermissions(folder + u"/Sniper.cfg"_s, all));
+        const auto readAndList = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                                 QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup;
+        for (const QString& path : {dir.Path(), dir.Path(u"tool"_s)})
+            QVERIFY(QFile::setPermissions(path, readAndList | QFileDevice::WriteOwner));
+        QVERIFY(QFile::setPermissions(folder, readAndList));
+        QVERIFY(SaveFailsInChild(folder, true));
+        QVERIFY(QFile::setPermissions(folder, readAndList | QFileDevice::WriteOwner));
+        QVERIFY(SaveFailsInChild(folder, false));
+        QCOMPARE(ReadTestFile(folder + u"/Sniper.cfg"_s), QByteArray("old"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"Sniper.cfg"});
+#endif
+    }
+};
+
+QTEST_GUILESS_MAIN(CommandsTest)
+#include "commandstest.moc"
