@@ -316,6 +316,43 @@ private slots:
         QCOMPARE(Game->Shown, QStringList());
     }
 
+    // With unsaved work: no key steps a closed list to Grenadier or to urban, whether the box or its text
+    // field has it. Alt+Up, Alt+Down and F4 open the list, and close it again without picking the entry
+    // highlighted meanwhile.
+    void closedLists_noKeyPicks_altArrowsAndF4OpenAndClose()
+    {
+        MoveSlider(Window->Slider(Proficiency::Pistol), 3);
+        const QString before = Identity(*Window) + u" | "_s + Displays(*Window);
+        const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
+                                    alt = Qt::AltModifier;
+        for (QComboBox* box : {Window->ClassName, Window->ModelName}) {
+            for (QWidget* target : {static_cast<QWidget*>(box), static_cast<QWidget*>(box->lineEdit())}) {
+                for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
+                                    Qt::Key_End, Qt::Key_F4}) {
+                    for (Qt::KeyboardModifiers held :
+                         {shift, ctrl, alt, shift | ctrl, shift | alt, ctrl | alt, shift | ctrl | alt,
+                          Qt::KeyboardModifiers()}) {
+                        const bool toggles = key == Qt::Key_F4
+                                                 ? held == Qt::NoModifier
+                                                 : held == alt && (key == Qt::Key_Up || key == Qt::Key_Down);
+                        if (held == Qt::NoModifier && !toggles)
+                            continue; // plain arrows open the list (keysInClosedLists_...)
+                        QTest::keyClick(target, key, held);
+                        QCOMPARE(box->view()->isVisible(), toggles);
+                        if (!toggles)
+                            continue;
+                        QTest::keyClick(box->view(), Qt::Key_Down);
+                        const Qt::Key other = key == Qt::Key_Up ? Qt::Key_Down : Qt::Key_Up;
+                        QTest::keyClick(box->view(), key == Qt::Key_F4 ? key : other, held);
+                        QVERIFY(!box->view()->isVisible());
+                    }
+                }
+            }
+        }
+        QCOMPARE(Identity(*Window) + u" | "_s + Displays(*Window), before);
+        QCOMPARE(Game->Shown, QStringList());
+    }
+
     void keyboardAlone_addsAndRemovesItems()
     {
         QTableView* grid = Window->MSHFlexGrid1;
