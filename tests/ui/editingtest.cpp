@@ -284,8 +284,13 @@ private slots:
         Wheel(pistol, 1);
         QCOMPARE(Window->PointsAvailable->text(), u"29"_s);
 
-        Wheel(Window->MSHFlexGrid1->viewport(), -3);
-        QVERIFY(Window->MSHFlexGrid1->verticalScrollBar()->value() > 0);
+        QTableView* grid = Window->MSHFlexGrid1;
+        Wheel(grid->viewport(), -3);
+        QVERIFY(grid->verticalScrollBar()->value() > 0);
+        // A click on the scroll bar gives the grid the focus without a current row: End goes to the last.
+        QTest::mouseClick(grid->verticalScrollBar(), Qt::LeftButton);
+        QTest::keyClick(grid, Qt::Key_End);
+        QCOMPARE(grid->currentIndex().row(), grid->model()->rowCount() - 1);
         Window->ClassName->showPopup();
         Wheel(Window->ClassName->view()->viewport(), -1);
         QVERIFY(Window->ClassName->view()->isVisible());
@@ -363,10 +368,13 @@ private slots:
         QCOMPARE(grid->selectionModel()->selectedRows().constFirst().row(), grid->model()->rowCount() - 1);
         QTest::keyClick(grid, Qt::Key_Home);
         QCOMPARE(grid->currentIndex().row(), 0);
-        Window->List1->setFocus(Qt::TabFocusReason);
-        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Delete})
+        // A click below the entries gives the list the focus without a current entry: End goes to the last.
+        QWidget* entries = Window->List1->viewport();
+        QTest::mouseClick(entries, Qt::LeftButton, {}, QPoint(4, entries->height() - 4));
+        for (Qt::Key key :
+             {Qt::Key_End, Qt::Key_Delete, Qt::Key_Home, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Delete})
             QTest::keyClick(Window->List1, key); // the starting item stays
-        QCOMPARE(Displays(*Window), u"29 | 4.92 kg | Can move without restrictions. |  | Spare 20"_s);
+        QCOMPARE(Displays(*Window), u"30 | 3.92 kg | Can move without restrictions. |  | "_s);
     }
 
     void commands_workInOpenListsAndOnOtherLayouts()
