@@ -2,8 +2,13 @@
 
 QModelIndex CatalogueGridView::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
 {
-    if (cursorAction == MoveHome || cursorAction == MoveEnd)
-        modifiers |= Qt::ControlModifier; // a table's Ctrl+Home and Ctrl+End: the first and the last row
+    // QTableView takes the first cell for any key while no cell is current (after a click on the scroll bar,
+    // say), and Home and End within the row otherwise.
+    const int rows = model() ? model()->rowCount(rootIndex()) : 0;
+    if ((cursorAction == MoveHome || cursorAction == MoveEnd) && rows > 0) {
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        return model()->index(cursorAction == MoveHome ? 0 : rows - 1, column, rootIndex());
+    }
     return QTableView::moveCursor(cursorAction, modifiers);
 }
 

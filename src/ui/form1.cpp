@@ -12,9 +12,11 @@
 #include "ui/inputguards.h"
 #include "ui/seams.h"
 #include "ui/sortedcombobox.h"
+#include "ui/tooltips.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -84,15 +86,18 @@ bool Form1::IsPartOfWindow(const QWidget* widget) const
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)
 {
-    // Every event of the application passes here (paints, timers, mouse moves): only these four are looked
+    // Every event of the application passes here (paints, timers, mouse moves): only these five are looked
     // at further.
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::Wheel &&
-        type != QEvent::FocusIn)
+        type != QEvent::FocusIn && type != QEvent::ToolTip)
         return QWidget::eventFilter(watched, event);
     auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !IsPartOfWindow(widget))
         return QWidget::eventFilter(watched, event);
+    if (type == QEvent::ToolTip) // the controls' tool tips, the long ones wrapped
+        return ShowWrappedToolTip(widget, static_cast<QHelpEvent&>(*event)) ||
+               QWidget::eventFilter(watched, event);
     if (type == QEvent::FocusIn)
         OnFocusIn(widget);
     if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {

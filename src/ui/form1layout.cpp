@@ -6,6 +6,7 @@
 #include "ui/form1.h"
 #include "ui/gridstyle.h"
 #include "ui/seams.h"
+#include "ui/selecteditemslist.h"
 #include "ui/sortedcombobox.h"
 #include "ui/twips.h"
 #include "ui/windowicon.h"
@@ -223,7 +224,7 @@ void Form1::BuildControls()
     for (int widthTwips : {4500, 600, 600, 2020})
         MSHFlexGrid1->setColumnWidth(column++, Pixels(widthTwips));
 
-    List1 = Placed(new QListWidget(this), "List1", {3600, 4560, 5040, 2985},
+    List1 = Placed(new SelectedItemsList(this), "List1", {3600, 4560, 5040, 2985},
                    QStringLiteral("Double click to remove a weapon or item."));
     List1->setAccessibleName(QStringLiteral("Selected weapons and equipment"));
 

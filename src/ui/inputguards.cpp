@@ -14,6 +14,13 @@ QComboBox* ComboBoxOf(QWidget* target)
     return qobject_cast<QComboBox*>(target->parentWidget());
 }
 
+// The combo box whose open list target is part of: the list is a pop-up window of the box's own.
+QComboBox* OpenListOf(QWidget* target)
+{
+    const QWidget* popup = target->window();
+    return popup->windowType() == Qt::Popup ? qobject_cast<QComboBox*>(popup->parentWidget()) : nullptr;
+}
+
 bool SwallowsWheel(QWidget* target)
 {
     if (ComboBoxOf(target))
@@ -22,15 +29,62 @@ bool SwallowsWheel(QWidget* target)
     return slider && !slider->hasFocus();
 }
 
-bool SwallowsComboBoxKey(QComboBox* box, const QKeyEvent& key)
+Qt::KeyboardModifiers HeldModifiers(const QKeyEvent& key)
 {
-    const bool stepsThroughEntries = key.key() == Qt::Key_Up || key.key() == Qt::Key_Down ||
-                                     key.key() == Qt::Key_PageUp || key.key() == Qt::Key_PageDown;
-    // Alt+Down opens the list itself; Ctrl with the arrows is the text field's.
-    if (!stepsThroughEntries || key.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+    return key.modifiers() & ~Qt::KeypadModifier; // the arrows of the number pad are arrows too
+}
+
+// Alt+Up, Alt+Down and F4 open a combo box's list and close it again, as on Windows.
+bool TogglesList(const QKeyEvent& key)
+{
+    if (key.key() == Qt::Key_F4)
+        return HeldModifiers(key) == Qt::NoModifier;
+    return (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down) && HeldModifiers(key) == Qt::AltModifier;
+}
+
+// The keys with which QComboBox::keyPressEvent steps a closed list to another entry and reports it as
+// picked (activated): the arrows and Page Up and Page Down with nearly any modifiers, Home and End when the
+// box has no text field to take them.
+bool StepsThroughEntries(const QComboBox& box, const QKeyEvent& key)
+{
+    switch (key.key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        return true;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return !box.isEditable();
+    default:
         return false;
-    box->showPopup();
-    return true;
+    }
+}
+
+// With the list open, the toggle keys close it without picking; the list's other keys stay its own (the
+// arrows move the highlight, Return picks, Escape closes). With the list closed, the toggle keys and the
+// plain stepping keys open it, and the stepping keys with modifiers do nothing.
+bool SwallowsComboBoxKey(QWidget* target, QKeyEvent& key)
+{
+    if (QComboBox* box = OpenListOf(target)) {
+        if (!TogglesList(key))
+            return false;
+        // The shortcut check comes first: claiming it keeps QComboBox's list from closing itself on Alt+Down
+        // and F4 there and then leaving the key press to the hidden list.
+        key.accept();
+        if (key.type() == QEvent::KeyPress)
+            box->hidePopup();
+        return true;
+    }
+    QComboBox* box = ComboBoxOf(target);
+    if (!box || key.type() != QEvent::KeyPress)
+        return false;
+    const bool steps = StepsThroughEntries(*box, key);
+    if (TogglesList(key) || (steps && HeldModifiers(key) == Qt::NoModifier)) {
+        box->showPopup();
+        return true;
+    }
+    return steps;
 }
 
 bool TypesWithAlt(const QKeyEvent& key)
@@ -48,11 +102,10 @@ bool SwallowsUnintendedInput(QWidget* target, QEvent* event)
 {
     if (event->type() == QEvent::Wheel)
         return SwallowsWheel(target);
-    if (event->type() != QEvent::KeyPress)
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride)
         return false;
-    const auto& key = static_cast<const QKeyEvent&>(*event);
-    if (TypesWithAlt(key))
+    auto& key = static_cast<QKeyEvent&>(*event);
+    if (key.type() == QEvent::KeyPress && TypesWithAlt(key))
         return true;
-    QComboBox* box = ComboBoxOf(target);
-    return box && box->isEditable() && SwallowsComboBoxKey(box, key);
+    return SwallowsComboBoxKey(target, key);
 }

@@ -294,8 +294,13 @@ private slots:
         Wheel(pistol, 1);
         QCOMPARE(Window->PointsAvailable->text(), u"29"_s);
 
-        Wheel(Window->MSHFlexGrid1->viewport(), -3);
-        QVERIFY(Window->MSHFlexGrid1->verticalScrollBar()->value() > 0);
+        QTableView* grid = Window->MSHFlexGrid1;
+        Wheel(grid->viewport(), -3);
+        QVERIFY(grid->verticalScrollBar()->value() > 0);
+        // A click on the scroll bar gives the grid the focus without a current row: End goes to the last.
+        QTest::mouseClick(grid->verticalScrollBar(), Qt::LeftButton);
+        QTest::keyClick(grid, Qt::Key_End);
+        QCOMPARE(grid->currentIndex().row(), grid->model()->rowCount() - 1);
         Window->ClassName->showPopup();
         Wheel(Window->ClassName->view()->viewport(), -1);
         QVERIFY(Window->ClassName->view()->isVisible());
@@ -326,6 +331,43 @@ private slots:
         QCOMPARE(Game->Shown, QStringList());
     }
 
+    // With unsaved work: no key steps a closed list to Grenadier or to urban, whether the box or its text
+    // field has it. Alt+Up, Alt+Down and F4 open the list, and close it again without picking the entry
+    // highlighted meanwhile.
+    void closedLists_noKeyPicks_altArrowsAndF4OpenAndClose()
+    {
+        MoveSlider(Window->Slider(Proficiency::Pistol), 3);
+        const QString before = Identity(*Window) + u" | "_s + Displays(*Window);
+        const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
+                                    alt = Qt::AltModifier;
+        for (QComboBox* box : {Window->ClassName, Window->ModelName}) {
+            for (QWidget* target : {static_cast<QWidget*>(box), static_cast<QWidget*>(box->lineEdit())}) {
+                for (Qt::Key key : {Qt::Key_Up, Qt::Key_Down, Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home,
+                                    Qt::Key_End, Qt::Key_F4}) {
+                    for (Qt::KeyboardModifiers held :
+                         {shift, ctrl, alt, shift | ctrl, shift | alt, ctrl | alt, shift | ctrl | alt,
+                          Qt::KeyboardModifiers()}) {
+                        const bool toggles = key == Qt::Key_F4
+                                                 ? held == Qt::NoModifier
+                                                 : held == alt && (key == Qt::Key_Up || key == Qt::Key_Down);
+                        if (held == Qt::NoModifier && !toggles)
+                            continue; // plain arrows open the list (keysInClosedLists_...)
+                        QTest::keyClick(target, key, held);
+                        QCOMPARE(box->view()->isVisible(), toggles);
+                        if (!toggles)
+                            continue;
+                        QTest::keyClick(box->view(), Qt::Key_Down);
+                        const Qt::Key other = key == Qt::Key_Up ? Qt::Key_Down : Qt::Key_Up;
+                        QTest::keyClick(box->view(), key == Qt::Key_F4 ? key : other, held);
+                        QVERIFY(!box->view()->isVisible());
+                    }
+                }
+            }
+        }
+        QCOMPARE(Identity(*Window) + u" | "_s + Displays(*Window), before);
+        QCOMPARE(Game->Shown, QStringList());
+    }
+
     void keyboardAlone_addsAndRemovesItems()
     {
         QTableView* grid = Window->MSHFlexGrid1;
@@ -336,10 +378,13 @@ private slots:
         QCOMPARE(grid->selectionModel()->selectedRows().constFirst().row(), grid->model()->rowCount() - 1);
         QTest::keyClick(grid, Qt::Key_Home);
         QCOMPARE(grid->currentIndex().row(), 0);
-        Window->List1->setFocus(Qt::TabFocusReason);
-        for (Qt::Key key : {Qt::Key_Home, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Delete})
+        // A click below the entries gives the list the focus without a current entry: End goes to the last.
+        QWidget* entries = Window->List1->viewport();
+        QTest::mouseClick(entries, Qt::LeftButton, {}, QPoint(4, entries->height() - 4));
+        for (Qt::Key key :
+             {Qt::Key_End, Qt::Key_Delete, Qt::Key_Home, Qt::Key_Delete, Qt::Key_Down, Qt::Key_Delete})
             QTest::keyClick(Window->List1, key); // the starting item stays
-        QCOMPARE(Displays(*Window), u"29 | 4.92 kg | Can move without restrictions. |  | Spare 20"_s);
+        QCOMPARE(Displays(*Window), u"30 | 3.92 kg | Can move without restrictions. |  | "_s);
     }
 
     void commands_workInOpenListsAndOnOtherLayouts()

@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableView>
+#include <QToolTip>
+#include <algorithm>
 
 // The start-up order on game folders of many shapes, and the window it shows: every control at its place,
 // with its caption and tool tip, in tab order.
@@ -72,13 +74,24 @@ private slots:
         // grown over another control.
         QStringList texts;
         const QList<QWidget*> controls = window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        for (const QWidget* control : controls) {
+        for (QWidget* control : controls) {
             const auto* label = qobject_cast<const QLabel*>(control);
             const auto* button = qobject_cast<const QPushButton*>(control);
             if ((label && label->objectName().startsWith(u"Label")) || button)
                 texts.append(control->objectName() + u'=' + (label ? label->text() : button->text()));
-            if (!control->toolTip().isEmpty())
+            if (!control->toolTip().isEmpty()) {
                 texts.append(control->objectName() + u" tip="_s + control->toolTip());
+                // Shown wrapped within the window's width: the same text, each break in place of a blank.
+                QHelpEvent help(QEvent::ToolTip, QPoint(1, 1), control->mapToGlobal(QPoint(1, 1)));
+                QApplication::sendEvent(control, &help);
+                const QWidgetList windows = QApplication::topLevelWidgets();
+                const auto tip = std::find_if(windows.begin(), windows.end(), [](const QWidget* w) {
+                    return w->objectName() == u"qtooltip_label" && w->isVisible();
+                });
+                QVERIFY2(tip != windows.end() && (*tip)->width() < window.width() * 3 / 4,
+                         qPrintable(control->objectName()));
+                QCOMPARE(QToolTip::text().replace(u'\n', u' '), control->toolTip());
+            }
             QCOMPARE(control->accessibleDescription(), control->toolTip());
             if (!label || label->wordWrap() || label->text().isEmpty())
                 continue;
