@@ -16,22 +16,30 @@ QString TrimmedFrom(QStringView line, qsizetype index)
 // first blank after the slash, the body to the next blank and the legs to the end of the line. A line
 // that lacks the slash or a blank (edited by hand) gives what it holds: the whole text is the model where
 // there is no slash, and the skins that are missing are empty.
-SkinSet SkinsOf(QStringView line, qsizetype prefixLength)
+SkinSet SkinsOf(QStringView line, qsizetype prefixLength, bool& complete)
 {
     const QStringView text = line.sliced(std::min(prefixLength + 1, line.size()));
     const qsizetype slash = text.indexOf(u'/');
     SkinSet skins;
     skins.Model = TrimSpaces(text.first(slash < 0 ? text.size() : slash).toString());
+    complete = slash >= 0;
     if (slash < 0)
         return skins;
     QStringView rest = text.sliced(slash + 1);
     for (QString* skin : {&skins.HeadSkin, &skins.BodySkin}) {
         const qsizetype blank = rest.indexOf(u' ');
+        complete = complete && blank >= 0;
         *skin = TrimSpaces(rest.first(blank < 0 ? rest.size() : blank).toString());
         rest = blank < 0 ? QStringView() : rest.sliced(blank + 1);
     }
     skins.LegsSkin = TrimSpaces(rest.toString());
     return skins;
+}
+
+// True when the text after a proficiency prefix is a level as the file writes it: one digit from 0 to 4.
+bool IsWrittenLevel(QStringView rest)
+{
+    return rest.size() == 1 && rest.at(0) >= u'0' && rest.at(0).unicode() <= u'0' + HighestLevel;
 }
 
 int LevelAfter(QStringView line, qsizetype prefixLength)
@@ -68,11 +76,16 @@ public:
     {
     }
 
-    void Add(const QString& name) { Names.append(name); }
+    void Add(const QString& name, qsizetype lineNumber)
+    {
+        Names.append(name);
+        LineNumbers.append(lineNumber);
+    }
 
     // An entry whose name several items share is written as one line per item, in catalogue order; such a
-    // run of lines reads back as that one entry. Any other line adds the name of every item it names.
-    QStringList Entries() const
+    // run of lines reads back as that one entry. Any other line adds the name of every item it names; a
+    // line that names none is noted.
+    QStringList Entries(QList<LineNote>& notes) const
     {
         QStringList entries;
         for (qsizetype line = 0; line < Names.size();) {
@@ -81,11 +94,14 @@ public:
                 line += run->second;
                 continue;
             }
+            const qsizetype before = entries.size();
             if (!Names.at(line).isEmpty()) {
                 Catalogue.ForEachNamedInClassFile(
                     Names.at(line), Encoding,
                     [&entries](const Equipment& item) { entries.append(ListedName(item)); });
             }
+            if (entries.size() == before)
+                notes.append({LineNote::Kind::UnknownItem, LineNumbers.at(line), Names.at(line)});
             ++line;
         }
         return entries;
@@ -118,6 +134,7 @@ private:
     const EquipmentCatalogue& Catalogue;
     FileEncoding Encoding;
     QStringList Names;
+    QList<qsizetype> LineNumbers;
 };
 
 } // namespace
@@ -128,27 +145,72 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
     static const QString CallsignPrefix = QStringLiteral("set callsign");
     static const QString SkinPrefix = QStringLiteral("set skin");
     static const QString EquipmentPrefix = QStringLiteral("set equipment");
+    static const QString AnyProficiencyPrefix = QStringLiteral("set proficiency");
     static const std::array<QString, ProficiencyCount> ProficiencyPrefix = ProficiencyPrefixes();
 
     LoadedClass loaded;
     EquipmentLines equipment(catalogue, EncodingOf(bytes));
+    qsizetype lineNumber = 0;
     QString line;
     ForEachLine(DecodeFileText(bytes), [&](QStringView rawLine) {
+        ++lineNumber;
         line = rawLine.toString();
         line.remove(u'"');
-        if (line.startsWith(ClassPrefix))
+        const auto note = [&](LineNote::Kind kind) {
+            loaded.Notes.append({kind, lineNumber, line});
+        };
+        bool read = false;
+        if (line.startsWith(ClassPrefix)) {
             loaded.ClassName = TrimmedFrom(line, ClassPrefix.size());
-        if (line.startsWith(CallsignPrefix))
-            loaded.Callsign = TrimmedFrom(line, CallsignPrefix.size());
-        if (line.startsWith(SkinPrefix))
-            loaded.Skins = SkinsOf(line, SkinPrefix.size());
-        for (std::size_t i = 0; i < ProficiencyPrefix.size(); ++i) {
-            if (line.startsWith(ProficiencyPrefix[i]))
-                loaded.Levels[i] = LevelAfter(line, ProficiencyPrefix[i].size());
+            read = true;
         }
-        if (line.startsWith(EquipmentPrefix))
-            equipment.Add(EquipmentNameOf(line, EquipmentPrefix.size()));
+        if (line.startsWith(CallsignPrefix)) {
+            loaded.Callsign = TrimmedFrom(line, CallsignPrefix.size());
+            read = true;
+        }
+        if (line.startsWith(SkinPrefix)) {
+            bool complete = true;
+            loaded.Skins = SkinsOf(line, SkinPrefix.size(), complete);
+            if (!complete)
+                note(LineNote::Kind::IncompleteSkinLine);
+            read = true;
+        }
+        for (std::size_t i = 0; i < ProficiencyPrefix.size(); ++i) {
+            if (line.startsWith(ProficiencyPrefix[i])) {
+                loaded.Levels[i] = LevelAfter(line, ProficiencyPrefix[i].size());
+                if (!IsWrittenLevel(QStringView(line).sliced(ProficiencyPrefix[i].size())))
+                    note(LineNote::Kind::OtherLevel);
+                read = true;
+            }
+        }
+        if (line.startsWith(EquipmentPrefix)) {
+            equipment.Add(EquipmentNameOf(line, EquipmentPrefix.size()), lineNumber);
+            read = true;
+        }
+        if (!read && line.startsWith(AnyProficiencyPrefix))
+            note(LineNote::Kind::UnknownProficiency);
+        else if (!read && !line.isEmpty() && !line.startsWith(u"//"))
+            note(LineNote::Kind::UnknownLine);
     });
-    loaded.Entries = equipment.Entries();
+    loaded.Entries = equipment.Entries(loaded.Notes);
+    std::stable_sort(loaded.Notes.begin(), loaded.Notes.end(),
+                     [](const LineNote& a, const LineNote& b) { return a.Line < b.Line; });
     return loaded;
+}
+
+ClassRecord LoadedClassRecord(const LoadedClass& loaded, const QString& pickedName,
+                              const QString& startingEquipmentName)
+{
+    const SkinSet skins = loaded.Skins.value_or(SkinSet());
+    ClassRecord record{loaded.ClassName.value_or(pickedName),
+                       loaded.Callsign.value_or(QString()),
+                       skins.Model,
+                       skins.HeadSkin,
+                       skins.BodySkin,
+                       skins.LegsSkin,
+                       {},
+                       QStringList{startingEquipmentName} + loaded.Entries};
+    for (std::size_t i = 0; i < record.Levels.size(); ++i)
+        record.Levels[i] = loaded.Levels[i].value_or(0);
+    return record;
 }

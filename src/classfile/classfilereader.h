@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/equipmentcatalogue.h"
+#include "classfile/classrecord.h"
 #include "rules/proficiencies.h"
 
 #include <QByteArrayView>
@@ -16,6 +17,22 @@ struct SkinSet {
     QString LegsSkin;
 };
 
+// A line that the reader passes over, or reads otherwise than it stands: the editor's next save of the
+// class drops it or writes it otherwise. The window loads such lines without a word; the checker reports
+// them.
+struct LineNote {
+    enum class Kind {
+        UnknownItem,        // an equipment line whose internal name no catalogue item has (Text: the name)
+        IncompleteSkinLine, // a skin line without its slash or without two blanks after it
+        UnknownProficiency, // a "set proficiency" line whose number and keyword name no proficiency
+        OtherLevel,         // a proficiency line whose level is not one digit from 0 to 4
+        UnknownLine,        // any other line that no rule reads, but a comment ("//") or an empty line
+    };
+    Kind What;
+    qsizetype Line; // from 1
+    QString Text;   // the line without its quotes
+};
+
 // What a class file sets in the window. Values that no line of the file sets stay empty: the window
 // then keeps the class name as picked, and shows no callsign, model or skins.
 struct LoadedClass {
@@ -23,7 +40,8 @@ struct LoadedClass {
     std::optional<QString> Callsign;
     std::optional<SkinSet> Skins;
     std::array<std::optional<int>, ProficiencyCount> Levels; // indexed by the Proficiency value
-    QStringList Entries; // display names to append to the selected equipment, in file order
+    QStringList Entries;   // display names to append to the selected equipment, in file order
+    QList<LineNote> Notes; // in file order
 };
 
 // Reads a class file line by line: in the file code page, or in UTF-8 or UTF-16 after a byte-order mark;
@@ -42,4 +60,11 @@ struct LoadedClass {
 //    as the grid lists it, in catalogue order. An empty name, or one that no item has, adds nothing.
 //    The lines that one entry wrote, every item of a name that several items share in catalogue order,
 //    read back as that one entry.
+// Lines that no rule reads, or that a rule reads otherwise than they stand, are noted (see LineNote).
 LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalogue);
+
+// The class that a loaded file leaves in a window cleared before: the class name from the file, else the
+// name as picked (untrimmed, as the class list shows it); callsign, model and skins that no line sets
+// empty, and levels 0; the starting item, then the file's entries.
+ClassRecord LoadedClassRecord(const LoadedClass& loaded, const QString& pickedName,
+                              const QString& startingEquipmentName);

@@ -343,22 +343,20 @@ void Form1::LoadClass()
     if (!read)
         return;
     // The window shows what the file holds: nothing of the class shown before stays in it.
-    const LoadedClass& loaded = *read;
-    if (loaded.ClassName)
-        ClassName->setEditText(*loaded.ClassName);
-    Callsign->setText(loaded.Callsign.value_or(QString()));
-    const SkinSet skins = loaded.Skins.value_or(SkinSet());
-    ModelName->setEditText(skins.Model);
-    HeadSkin->setEditText(skins.HeadSkin);
-    BodySkin->setEditText(skins.BodySkin);
-    LegsSkin->setEditText(skins.LegsSkin);
+    const ClassRecord loaded =
+        LoadedClassRecord(*read, ClassName->currentText(), Context.Settings.StartingEquipmentName);
+    ClassName->setEditText(loaded.ClassName);
+    Callsign->setText(loaded.Callsign);
+    ModelName->setEditText(loaded.Model);
+    HeadSkin->setEditText(loaded.HeadSkin);
+    BodySkin->setEditText(loaded.BodySkin);
+    LegsSkin->setEditText(loaded.LegsSkin);
     for (int i = 0; i < ProficiencyCount; ++i) {
-        if (const std::optional<int> level = loaded.Levels[static_cast<std::size_t>(i)]) {
-            QSlider* slider = SkillSliders[static_cast<std::size_t>(i)];
-            const QSignalBlocker quiet(slider); // recomputed once below
-            slider->setValue(*level);
-        }
+        QSlider* slider = SkillSliders[static_cast<std::size_t>(i)];
+        const QSignalBlocker quiet(slider); // recomputed once below
+        slider->setValue(loaded.Levels[static_cast<std::size_t>(i)]);
     }
+    List1->clear();
     List1->addItems(loaded.Entries);
     RecalculatePoints();
     RecalculateWeight();

@@ -28,6 +28,17 @@ ClassRecord RecordOf(const QStringList& row)
     return record;
 }
 
+// The lines that reading noted: "6: unknown item; 9: other level".
+QString Notes(const LoadedClass& loaded)
+{
+    static const QStringList Kinds = {u"unknown item"_s, u"incomplete skin line"_s, u"unknown proficiency"_s,
+                                      u"other level"_s, u"unknown line"_s};
+    QStringList notes;
+    for (const LineNote& note : loaded.Notes)
+        notes.append(u"%1: %2"_s.arg(note.Line).arg(Kinds.at(int(note.What))));
+    return notes.join(u"; "_s);
+}
+
 // What reading sets, as a row of reads.txt.
 QString Summary(const LoadedClass& loaded)
 {
@@ -36,10 +47,13 @@ QString Summary(const LoadedClass& loaded)
     for (const std::optional<int> level : loaded.Levels)
         levels += level ? QString::number(*level) : u"."_s;
     return QStringList{
-        loaded.ClassName.value_or(u"-"_s), loaded.Callsign.value_or(u"-"_s),
+        loaded.ClassName.value_or(u"-"_s),
+        loaded.Callsign.value_or(u"-"_s),
         skins ? u"%1/%2 %3 %4"_s.arg(skins->Model, skins->HeadSkin, skins->BodySkin, skins->LegsSkin)
               : u"-"_s,
-        levels, loaded.Entries.join(u';')}
+        levels,
+        loaded.Entries.join(u';'),
+        Notes(loaded)}
         .join(u" | "_s);
 }
 
@@ -117,9 +131,11 @@ private slots:
     void skinLine()
     {
         QFETCH(QStringList, row);
-        const SkinSet skins = ReadClassFile(EncodeFileText(row[1]), Catalogue()).Skins.value_or(SkinSet());
+        const LoadedClass loaded = ReadClassFile(EncodeFileText(row[1]), Catalogue());
+        const SkinSet skins = loaded.Skins.value_or(SkinSet());
         QCOMPARE(u"%1/%2 %3 %4"_s.arg(skins.Model, skins.HeadSkin, skins.BodySkin, skins.LegsSkin).trimmed(),
                  row[2]);
+        QCOMPARE(Notes(loaded), row[3] == u"-" ? QString() : u"1: incomplete skin line"_s);
     }
 
     void unwritableTexts_data() { AddTableRows("unwritable-texts.txt"); }
