@@ -18,10 +18,6 @@ struct Equipment {
     QString NameOfShot;
     qint16 ItemRestriction = 0; // how often one class may hold the item; 0: no limit
     QString SpecialModes;       // holds the skill names of the items that need a skill
-
-    // The weapons file's text, when the text fields above are read from it: they then point into it
-    // instead of holding copies, and every copy of the record keeps it (see ReadWeaponsFile).
-    QString TextStore;
 };
 
 // Records move by their bytes, so a growing list of them needs no constructor calls.

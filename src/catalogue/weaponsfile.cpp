@@ -56,26 +56,49 @@ const std::array<QString, FieldCount>& UpperFieldNames()
 }
 
 // Where each field's text goes: a text, a 16-bit whole number or a single-precision number of the record.
+// A text that many rows repeat (a type, the name of an ammunition unit) is shared.
 struct FieldTarget {
     QString Equipment::*Text = nullptr;
     qint16 Equipment::*WholeNumber = nullptr;
     float Equipment::*Decimal = nullptr;
+    bool Repeated = false;
 };
 
 const std::array<FieldTarget, FieldCount> FieldTargets = {{
-    {&Equipment::InternalName, nullptr, nullptr},
-    {&Equipment::DisplayName, nullptr, nullptr},
-    {&Equipment::EquipmentType, nullptr, nullptr},
+    {&Equipment::InternalName, nullptr, nullptr, false},
+    {&Equipment::DisplayName, nullptr, nullptr, false},
+    {&Equipment::EquipmentType, nullptr, nullptr, true},
     {nullptr, &Equipment::CostPoints, nullptr},
     {nullptr, nullptr, &Equipment::Weight},
     {nullptr, nullptr, &Equipment::AmmoWeightPerUnit},
     {nullptr, &Equipment::AmmoUnitsIncludedWithPointCost, nullptr},
-    {&Equipment::NameOfAmmoUnit, nullptr, nullptr},
+    {&Equipment::NameOfAmmoUnit, nullptr, nullptr, true},
     {nullptr, &Equipment::ShotsPerAmmoUnit, nullptr},
-    {&Equipment::NameOfShot, nullptr, nullptr},
+    {&Equipment::NameOfShot, nullptr, nullptr, true},
     {nullptr, &Equipment::ItemRestriction, nullptr},
-    {&Equipment::SpecialModes, nullptr, nullptr},
+    {&Equipment::SpecialModes, nullptr, nullptr, true},
 }};
+
+// The texts that rows repeat, each held once and shared by the records (a record's copy is its own all the
+// same: QString shares until written). A few dozen kinds are kept; rarer texts are copied.
+class RepeatedTexts {
+public:
+    QString Of(QStringView text)
+    {
+        for (const QString& known : Known) {
+            if (known == text)
+                return known;
+        }
+        QString copy = text.toString();
+        if (Known.size() < Kept)
+            Known.append(copy);
+        return copy;
+    }
+
+private:
+    static constexpr qsizetype Kept = 32;
+    QList<QString> Known;
+};
 
 bool IsWholeNumberField(int field)
 {
@@ -88,12 +111,12 @@ bool IsWholeNumberField(int field)
 constexpr double LargestWeight = 1e6;
 
 // Stores a field's text into its field; false when a numeric field cannot hold it.
-bool StoreField(Equipment& e, int field, QStringView text)
+bool StoreField(Equipment& e, int field, QStringView text, RepeatedTexts& repeated)
 {
     const FieldTarget& target = FieldTargets[static_cast<std::size_t>(field)];
     if (target.Text) {
-        if (!text.isEmpty())
-            e.*target.Text = QString::fromRawData(text.data(), text.size()); // kept alive by e.TextStore
+        if (!text.isEmpty()) // an empty field allocates nothing
+            e.*target.Text = target.Repeated ? repeated.Of(text) : text.toString();
         return true;
     }
     if (text.isEmpty())
@@ -117,9 +140,8 @@ bool StoreField(Equipment& e, int field, QStringView text)
 // The reading state that the file's lines share: the columns that the last header row named.
 class WeaponsFileReader {
 public:
-    WeaponsFileReader(const QString& text, const QString& identifier)
-        : Text(text)
-        , Identifier(identifier)
+    explicit WeaponsFileReader(const QString& identifier)
+        : Identifier(identifier)
         , IdentifierMatcher(identifier)
     {
         Columns.fill(0);
@@ -154,11 +176,12 @@ public:
     bool ReadDataRow(QStringView line, qsizetype lineNumber, QList<Equipment>& items)
     {
         Equipment& record = items.emplace_back();
-        record.TextStore = Text;
         int column = 0;
         qsizetype start = 0;
         int next = 0; // the first column of ColumnOrder not yet passed
-        for (qsizetype comma = 0; comma < line.size(); ++comma) {
+        // Columns after the last named one hold nothing to store. Fields are short: a plain scan for the
+        // commas beats a call per field.
+        for (qsizetype comma = 0; comma < line.size() && next < ColumnOrderSize; ++comma) {
             if (line[comma] != u',')
                 continue;
             ++column;
@@ -167,7 +190,7 @@ public:
             const int target =
                 next < ColumnOrderSize && ColumnOrder[next].Column == column ? ColumnOrder[next].Field : -1;
             const QStringView field = line.sliced(start, comma - start);
-            if (target >= 0 && !StoreField(record, target, field)) {
+            if (target >= 0 && !StoreField(record, target, field, Repeated)) {
                 items.removeLast();
                 Error = WeaponsFieldError{lineNumber, column, FieldNames[target], field.toString(),
                                           IsWholeNumberField(target)};
@@ -199,20 +222,32 @@ private:
         int Field;
     };
 
-    QString Text; // the file's text, which the records' text fields point into
     QString Identifier;
+    RepeatedTexts Repeated;
     QStringMatcher IdentifierMatcher; // the case-sensitive search for Identifier, prepared once for all lines
     std::array<int, FieldCount> Columns{};
     std::array<ColumnField, FieldCount> ColumnOrder{};
     int ColumnOrderSize = 0;
 };
 
+// How often c stands in text, in a loop that the compiler vectorises.
+qsizetype CountOf(QStringView text, char16_t c)
+{
+    qsizetype count = 0;
+    for (const QChar ch : text)
+        count += ch.unicode() == c;
+    return count;
+}
+
 } // namespace
 
 WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifier)
 {
     WeaponsFileContent content;
-    WeaponsFileReader reader(text, identifier);
+    // Every line adds at most one record: one reservation, no growing list.
+    const qsizetype lineEnds = CountOf(text, u'\n');
+    content.Items.reserve((lineEnds > 0 ? lineEnds : CountOf(text, u'\r')) + 1);
+    WeaponsFileReader reader(identifier);
     qsizetype lineNumber = 0;
     bool failed = false;
     ForEachLine(text, [&](QStringView line) {
@@ -226,6 +261,9 @@ WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifie
             failed = !reader.ReadDataRow(line, lineNumber, content.Items);
     });
     content.Error = reader.Error;
+    // Lines that added no record (header rows) leave room that the catalogue would keep for the whole run.
+    if (content.Items.capacity() > content.Items.size() + content.Items.size() / 4 + 16)
+        content.Items.squeeze();
     return content;
 }
 

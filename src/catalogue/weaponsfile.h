@@ -26,9 +26,6 @@ struct WeaponsFileContent {
 // names the columns, counted from its first field; every other line, the empty one included, is a data
 // row that adds one record. Fields are ended by commas; the text after the last comma of a line is
 // ignored. Whole-number fields take -32768 to 32767, weights -1000000 to 1000000 kg.
-// The records' text fields point into text rather than copy it (a large file would otherwise cost one
-// allocation per field); each record keeps text in its TextStore. A text field copied on its own stays
-// valid as long as some record of the file lives, as the catalogue does for the whole run.
 WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifier);
 
 // Reads the weapons file that the settings name (see ResolveSettingPath) into the catalogue: in the file code

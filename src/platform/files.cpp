@@ -80,10 +80,12 @@ FileContent ReadWholeFile(const QString& path, qint64 largestSize)
     QByteArray bytes;
     const qint64 firstRead = qMax<qint64>(file.size() + 1, 64 * 1024);
     for (;;) {
-        const qint64 room = largestSize + 1 - bytes.size();
-        if (room <= 0)
+        if (bytes.size() > largestSize)
             return {Outcome::TooLarge, {}};
-        const qint64 wanted = qMin(room, bytes.isEmpty() ? firstRead : qint64(64 * 1024));
+        // One byte beyond the room left tells a file that is too large.
+        const qint64 room = largestSize - bytes.size();
+        const qint64 chunk = bytes.isEmpty() ? firstRead : qint64(64 * 1024);
+        const qint64 wanted = room < chunk ? room + 1 : chunk;
         const qsizetype before = bytes.size();
         bytes.resize(before + wanted);
         const qint64 read = file.read(bytes.data() + before, wanted);

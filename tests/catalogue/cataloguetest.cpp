@@ -95,7 +95,7 @@ private slots:
     void gridRow()
     {
         QFETCH(QStringList, row);
-        const EquipmentCatalogue catalogue = CatalogueOf({row[1]}); // the cells point into it
+        const EquipmentCatalogue catalogue = CatalogueOf({row[1]});
         const CatalogueGridRow cells = CatalogueGridRowOf(catalogue.At(0));
         QCOMPARE(QStringList(cells.begin(), cells.end()).join(u'/'), row[2]);
         const CatalogueGridRow heading = CatalogueGridHeading();
