@@ -13,6 +13,7 @@
 #include "ui/seams.h"
 #include "ui/sortedcombobox.h"
 #include "ui/tooltips.h"
+#include "ui/valuelabel.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -259,9 +260,9 @@ void Form1::RecalculateWeight()
     const WeightDisplay weight =
         RecalculatedWeight(Context.Settings.StartingEquipmentWeight, Slider(Proficiency::Strength)->value(),
                            SelectedEntries(), Context.Catalogue, QLocale().decimalPoint().at(0));
-    ShowValue(WeightConsumed, weight.WeightText);
-    ShowValue(MovementMessage, weight.MovementText);
-    ShowValue(AmmoMessage, weight.AmmoText);
+    WeightConsumed->ShowValue(weight.WeightText);
+    MovementMessage->ShowValue(weight.MovementText);
+    AmmoMessage->ShowValue(weight.AmmoText);
 }
 
 void Form1::OnSliderChanged(Proficiency proficiency)
@@ -382,23 +383,10 @@ void Form1::ShowMessages(const QStringList& messages)
 
 void Form1::SetPointsAvailable(const QString& text)
 {
-    ShowValue(PointsAvailable, text);
+    PointsAvailable->ShowValue(text);
     QPalette colours = PointsAvailable->palette();
     colours.setColor(QPalette::WindowText, IsOverspent(text) ? QColor(255, 0, 0) : QColor(0, 0, 0));
     PointsAvailable->setPalette(colours);
-}
-
-void Form1::ShowValue(QLabel* label, const QString& text)
-{
-    label->setText(text);
-    if (!label->wordWrap())
-        FitLabelWidth(label);
-    // A screen reader reads the value with its caption, and hears of every change of it.
-    QString name = label->property("ValueCaption").toString();
-    if (!text.isEmpty())
-        name += u' ' + QString(text).replace(QStringLiteral("\r\n"), QStringLiteral(" "));
-    if (label->accessibleName() != name)
-        label->setAccessibleName(name);
 }
 
 SkillLevels Form1::Levels() const

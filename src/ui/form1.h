@@ -6,6 +6,7 @@
 #include "commands/keycommands.h"
 #include "models/modellibrary.h"
 #include "rules/proficiencies.h"
+#include "ui/valuelabel.h"
 
 #include <QWidget>
 #include <array>
@@ -66,10 +67,10 @@ public:
     QComboBox* LegsSkin = nullptr;
     QTableView* MSHFlexGrid1 = nullptr;
     QListWidget* List1 = nullptr;
-    QLabel* AmmoMessage = nullptr;
-    QLabel* MovementMessage = nullptr;
-    QLabel* PointsAvailable = nullptr;
-    QLabel* WeightConsumed = nullptr;
+    ValueLabel* AmmoMessage = nullptr;
+    ValueLabel* MovementMessage = nullptr;
+    ValueLabel* PointsAvailable = nullptr;
+    ValueLabel* WeightConsumed = nullptr;
     QPushButton* Command1 = nullptr; // Save
     QPushButton* Command2 = nullptr; // Close
     QPushButton* Command6 = nullptr; // Clear All
@@ -85,8 +86,6 @@ protected:
 private:
     void BuildControls();
     void WireEvents();
-    void FitLabelWidth(QLabel* label);
-    void ShowValue(QLabel* label, const QString& text);
 
     // Runs one user action: an exception is shown as a message, never passed into the event loop.
     template <typename Action> void RunGuarded(Action action);

@@ -9,6 +9,7 @@
 #include "ui/selecteditemslist.h"
 #include "ui/sortedcombobox.h"
 #include "ui/twips.h"
+#include "ui/valuelabel.h"
 #include "ui/windowicon.h"
 
 #include <QComboBox>
@@ -230,29 +231,29 @@ void Form1::BuildControls()
 
     NewLabel(this, {"Label25", QStringLiteral("Special:"), {8880, 4560, 1215, 255}, true});
     AmmoMessage =
-        Placed(new QLabel(this), "AmmoMessage", {8880, 4800, 2655, 855},
+        Placed(new ValueLabel(QStringLiteral("Special:"), this), "AmmoMessage", {8880, 4800, 2655, 855},
                QStringLiteral("This area shows special effects that may be in place due to certain "
                               "combination of equipment or skills. Example : Load bearing vests and "
                               "their effect on ammo weight."));
 
     NewLabel(this, {"Label18", QStringLiteral("Movement:"), {8880, 5760, 1215, 255}, true});
     MovementMessage =
-        Placed(new QLabel(QStringLiteral("Slow run, small jumps."), this), "MovementMessage",
-               {8880, 6120, 2775, 375},
+        Placed(new ValueLabel(QStringLiteral("Movement:"), this), "MovementMessage", {8880, 6120, 2775, 375},
                QStringLiteral("This area shows your relative maximum speed based on the amount of "
                               "weight you carry and you chosen strength."));
 
-    for (QLabel* message : {AmmoMessage, MovementMessage})
+    for (ValueLabel* message : {AmmoMessage, MovementMessage})
         message->setWordWrap(true);
+    MovementMessage->ShowValue(QStringLiteral("Slow run, small jumps."));
 
-    PointsAvailable =
-        Placed(new QLabel(this), "PointsAvailable", {10560, 6720, 735, 255},
-               QStringLiteral("Number of points remaining. You cannot save the class unless this "
-                              "value is 0 or above."));
+    PointsAvailable = Placed(
+        new ValueLabel(QStringLiteral("Points Available:"), this), "PointsAvailable", {10560, 6720, 735, 255},
+        QStringLiteral("Number of points remaining. You cannot save the class unless this "
+                       "value is 0 or above."));
     NewLabel(this, {"Label2", QStringLiteral("Points Available  :"), {8880, 6720, 1335, 255}, false})
         ->setBuddy(PointsAvailable);
-    WeightConsumed = Placed(new QLabel(this), "WeightConsumed", {10560, 6960, 735, 255},
-                            QStringLiteral("Starting weight of player. "));
+    WeightConsumed = Placed(new ValueLabel(QStringLiteral("Weight Consumed:"), this), "WeightConsumed",
+                            {10560, 6960, 735, 255}, QStringLiteral("Starting weight of player. "));
     NewLabel(this, {"Label17", QStringLiteral("Weight Consumed  :"), {8880, 6960, 1455, 255}, false})
         ->setBuddy(WeightConsumed);
 
@@ -265,25 +266,12 @@ void Form1::BuildControls()
     Command1->setAccessibleName(QStringLiteral("Save"));
 
     // Captions never cut off: labels grow to the right as far as their text needs, up to the next control
-    // (the room is measured once, the layout being fixed).
+    // (the room is measured once, the layout being fixed); the values do so whenever they change.
     for (QLabel* label : findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (label->wordWrap())
-            continue;
-        label->setProperty("GivenWidth", label->width());
-        label->setProperty("WidestWidth", RoomToTheRight(label));
-        FitLabelWidth(label);
-    }
-
-    // The labels that show values: captions top-aligned as the captions beside them, and named for
-    // screen readers by their caption and value (see Form1::ShowValue).
-    const std::array<std::pair<QLabel*, const char*>, 4> values = {{{PointsAvailable, "Points Available:"},
-                                                                    {WeightConsumed, "Weight Consumed:"},
-                                                                    {MovementMessage, "Movement:"},
-                                                                    {AmmoMessage, "Special:"}}};
-    for (const auto& [label, caption] : values) {
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setProperty("ValueCaption", QString::fromLatin1(caption));
-        ShowValue(label, label->text());
+        if (auto* value = qobject_cast<ValueLabel*>(label))
+            value->SetWidestWidth(RoomToTheRight(label));
+        else
+            label->resize(FittedLabelWidth(*label, label->width(), RoomToTheRight(label)), label->height());
     }
 
     // Tab order: the class name first, then down the left side, the grid, the list and the buttons.
@@ -295,11 +283,4 @@ void Form1::BuildControls()
         setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
     for (QWidget* control : tabOrder)
         control->setFocusPolicy(Qt::StrongFocus);
-}
-
-void Form1::FitLabelWidth(QLabel* label)
-{
-    const int needed = label->fontMetrics().horizontalAdvance(label->text()) + 2 * label->margin() + 2;
-    const int given = label->property("GivenWidth").toInt();
-    label->resize(qMin(qMax(given, needed), label->property("WidestWidth").toInt()), label->height());
 }

@@ -97,11 +97,13 @@ private slots:
                 continue;
             QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
                      qPrintable(label->objectName()));
-            const int given = label->property("GivenWidth").toInt();
-            const QRect grown(label->x() + given, label->y(), label->width() - given, label->height());
-            for (const QWidget* other : controls)
-                QVERIFY2(other == label || grown.isEmpty() || !grown.intersects(other->geometry()),
-                         qPrintable(label->objectName()));
+            for (const QWidget* other : controls) { // grown up to the next control on its right at most
+                const QRect o = other->geometry();
+                const bool onTheRight =
+                    o.left() > label->x() && o.top() < label->geometry().bottom() && o.bottom() > label->y();
+                QVERIFY2(!onTheRight || label->x() + label->width() <= o.left(),
+                         qPrintable(label->objectName() + u" over "_s + other->objectName()));
+            }
         }
         texts.sort();
         QCOMPARE(texts.join(u'\n') + u'\n', QString::fromUtf8(TestDataFile(u"texts.txt"_s)));
