@@ -22,8 +22,8 @@ private slots:
     void value_data() { AddTableRows("settings.txt"); }
     void value()
     {
-        QFETCH(QStringList, row);
-        const Result<AppSettings> result = FromValues(row[1], row[2]);
+        QFETCH(TableRow, row);
+        const Result<AppSettings> result = FromValues(row[u"key"], row[u"text"]);
         const AppSettings& s = *result;
         const QHash<QString, QString> fields = {
             {"Starting Points", QString::number(s.StartingPoints)},
@@ -35,13 +35,13 @@ private slots:
             {"Explosives Skill Name", s.ExplosivesSkillName},
             {"Weapons File Identifier", s.WeaponsFileIdentifier},
             {"Model Path", s.ModelPath}};
-        QCOMPARE(fields.value(row[1]), row[3]);
+        QCOMPARE(fields.value(row[u"key"]), row[u"value"]);
         // A refused value is named with its key and the file: "\"Starting Points\" in C:\...\Rostermaker.ini
         // is 99999, ..."
         QCOMPARE(result.Messages().value(0).section(u',', 0, 0),
-                 row[4].isEmpty()
-                     ? QString()
-                     : u"\"%1\" in C:\\Games\\Mod\\Tool\\Rostermaker.ini is %2"_s.arg(row[1], row[2]));
+                 row[u"message"].isEmpty() ? QString()
+                                           : u"\"%1\" in C:\\Games\\Mod\\Tool\\Rostermaker.ini is %2"_s.arg(
+                                                 row[u"key"], row[u"text"]));
     }
 
     void settingsFileAndCharactersFolder()

@@ -18,14 +18,10 @@ const EquipmentCatalogue& Catalogue() // of data/catalogue.csv
 }
 
 // The class of a row of classes.txt.
-ClassRecord RecordOf(const QStringList& row)
+ClassRecord RecordOf(const TableRow& row)
 {
-    ClassRecord record{row[1], row[2], row[3], row[4], row[5], row[6], {}, QStringList{Base}};
-    for (qsizetype i = 0; i < row[7].size(); ++i)
-        record.Levels[std::size_t(i)] = row[7][i].digitValue();
-    if (!row[8].isEmpty())
-        record.Entries += row[8].split(u';');
-    return record;
+    return ClassOf(row[u"class name"], row[u"callsign"], row[u"model"], row[u"head"], row[u"body"],
+                   row[u"legs"], row[u"levels"], row[u"entries"]);
 }
 
 // The lines that reading noted: "6: unknown item; 9: other level".
@@ -103,50 +99,46 @@ private slots:
     void written_data() { AddTableRows("classes.txt"); }
     void written()
     {
-        QFETCH(QStringList, row);
-        SKIP_UNLESS_1252(row[0] == u"all-levels");
-        const QByteArray file = TestDataFile(row[0] + u".cfg"_s);
+        QFETCH(TableRow, row);
+        SKIP_UNLESS_1252(row.Name() == u"all-levels");
+        const QByteArray file = TestDataFile(row.Name() + u".cfg"_s);
         QCOMPARE(ClassFileBytes(RecordOf(row), Catalogue(), Base), file);
         // The file reads back into the class that wrote it.
-        const LoadedClass loaded = ReadCase(row[0]);
-        ClassRecord reread{
-            loaded.ClassName.value_or(QString()), loaded.Callsign.value_or(QString()), {}, {}, {}, {}, {},
-            QStringList{Base} + loaded.Entries};
-        const SkinSet skins = loaded.Skins.value_or(SkinSet());
-        std::tie(reread.Model, reread.HeadSkin, reread.BodySkin, reread.LegsSkin) =
-            std::tie(skins.Model, skins.HeadSkin, skins.BodySkin, skins.LegsSkin);
-        for (std::size_t i = 0; i < reread.Levels.size(); ++i)
-            reread.Levels[i] = loaded.Levels[i].value_or(0);
-        QCOMPARE(ClassFileBytes(reread, Catalogue(), Base), file);
+        QCOMPARE(ClassFileBytes(LoadedClassRecord(ReadCase(row.Name()), {}, Base), Catalogue(), Base), file);
     }
 
     void read_data() { AddTableRows("reads.txt"); }
     void read()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(Summary(ReadCase(row[0])), row.mid(1).join(u" | "_s));
+        QFETCH(TableRow, row);
+        QCOMPARE(Summary(ReadCase(row.Name())),
+                 QStringList({row[u"class name"], row[u"callsign"], row[u"skins"], row[u"levels"],
+                              row[u"entries"], row[u"notes"]})
+                     .join(u" | "_s));
     }
 
     void skinLine_data() { AddTableRows("skin-lines.txt"); }
     void skinLine()
     {
-        QFETCH(QStringList, row);
-        const LoadedClass loaded = ReadClassFile(EncodeFileText(row[1]), Catalogue());
+        QFETCH(TableRow, row);
+        const LoadedClass loaded = ReadClassFile(EncodeFileText(row[u"line"]), Catalogue());
         const SkinSet skins = loaded.Skins.value_or(SkinSet());
         QCOMPARE(u"%1/%2 %3 %4"_s.arg(skins.Model, skins.HeadSkin, skins.BodySkin, skins.LegsSkin).trimmed(),
-                 row[2]);
-        QCOMPARE(Notes(loaded), row[3] == u"-" ? QString() : u"1: incomplete skin line"_s);
+                 row[u"skins"]);
+        QCOMPARE(Notes(loaded), row[u"noted"] == u"-" ? QString() : u"1: incomplete skin line"_s);
     }
 
     void unwritableTexts_data() { AddTableRows("unwritable-texts.txt"); }
     void unwritableTexts()
     {
-        QFETCH(QStringList, row);
-        SKIP_UNLESS_1252(row[0].startsWith(u"1252"));
-        const ClassRecord record{u"Sniper"_s, row[1], row[2], row[3], row[4], row[5], {}, {Base}};
+        QFETCH(TableRow, row);
+        SKIP_UNLESS_1252(row.Name().startsWith(u"1252"));
+        const ClassRecord record =
+            ClassOf(u"Sniper"_s, row[u"callsign"], row[u"model"], row[u"head"], row[u"body"], row[u"legs"]);
         const QString refusal = UnwritableTextRefusal(record, Catalogue(), Base).value_or(QString());
-        QVERIFY2(row[6] == u"-" ? refusal.isEmpty()
-                                : refusal.startsWith(u"As the "_s) && refusal.contains(row[6]),
+        QVERIFY2(row[u"refused for"] == u"-"
+                     ? refusal.isEmpty()
+                     : refusal.startsWith(u"As the "_s) && refusal.contains(row[u"refused for"]),
                  qPrintable(refusal));
     }
 
@@ -155,21 +147,21 @@ private slots:
     void sharedDisplayNames_data() { AddTableRows("shared-names.txt"); }
     void sharedDisplayNames()
     {
-        QFETCH(QStringList, row);
-        const QStringList lines = row[2].split(u';');
-        if (row[1] == u"-") {
+        QFETCH(TableRow, row);
+        const QStringList lines = row[u"equipment lines"].split(u';');
+        if (row[u"entries"] == u"-") {
             QStringList file;
             for (qsizetype i = 0; i < lines.size(); ++i)
                 file.append(u"set equipment%1 %2"_s.arg(i + 1).arg(lines[i]));
-            QCOMPARE(ReadClassFile(CrLfBytes(file), SharedNames()).Entries.join(u';'), row[3]);
+            QCOMPARE(ReadClassFile(CrLfBytes(file), SharedNames()).Entries.join(u';'), row[u"entries read"]);
             return;
         }
-        const ClassRecord record{u"Twins"_s, {}, {}, {}, {}, {}, {}, QStringList{Base} + row[1].split(u';')};
+        const ClassRecord record = ClassOf(u"Twins"_s, {}, {}, {}, {}, {}, {}, row[u"entries"]);
         const QByteArray file = ClassFileBytes(record, SharedNames(), Base);
         QCOMPARE(EquipmentLines(file), lines);
         ClassRecord reread = record;
         reread.Entries = QStringList{Base} + ReadClassFile(file, SharedNames()).Entries;
-        QCOMPARE(reread.Entries.mid(1).join(u';'), row[3]);
+        QCOMPARE(reread.Entries.mid(1).join(u';'), row[u"entries read"]);
         QCOMPARE(ClassFileBytes(reread, SharedNames(), Base), file);
     }
 
@@ -180,7 +172,7 @@ private slots:
             names.append(u"Filler %1"_s.arg(i));
         QRandomGenerator random(2026);
         for (int round = 0; round < 300; ++round) {
-            ClassRecord record{u"Twins"_s, {}, {}, {}, {}, {}, {}, {Base}};
+            ClassRecord record = ClassOf(u"Twins"_s, {}, {}, {}, {}, {});
             for (int n = random.bounded(12); n > 0; --n)
                 record.Entries.append(names.at(random.bounded(int(names.size()))));
             const LoadedClass loaded =
@@ -199,7 +191,7 @@ private slots:
         settings.WeaponsFileIdentifier = u"InternalName"_s;
         const QString weapons =
             u"InternalName,DisplayName,CostPoints,\r\n\u0142uk,\u0141uk,1,\r\ncaf\u00E9,Caf\u00E9,1,"_s;
-        const ClassRecord record{u"Archer"_s, {}, {}, {}, {}, {}, {}, {Base, u"\u0141uk"_s, u"Caf\u00E9"_s}};
+        const ClassRecord record = ClassOf(u"Archer"_s, {}, {}, {}, {}, {}, {}, u"\u0141uk;Caf\u00E9"_s);
 
         // UTF-8: the class file holds the weapons file's own bytes of the items, and finds them again.
         game.AddFile(u"weapons.csv"_s, WithMark(weapons, QStringConverter::Utf8));
@@ -234,12 +226,12 @@ private slots:
     void classNameRefusal_data() { AddTableRows("class-names.txt"); }
     void classNameRefusal()
     {
-        QFETCH(QStringList, row);
-        SKIP_UNLESS_1252(row[0].startsWith(u"1252"));
-        const QString refusal = ClassNameRefusal(row[1]).value_or(QString());
-        QVERIFY2(row[2] == u"-"
-                     ? refusal.isEmpty()
-                     : refusal.startsWith(u"As the Character name is "_s) && refusal.contains(row[2]),
+        QFETCH(TableRow, row);
+        SKIP_UNLESS_1252(row.Name().startsWith(u"1252"));
+        const QString refusal = ClassNameRefusal(row[u"class name"]).value_or(QString());
+        QVERIFY2(row[u"refused for"] == u"-" ? refusal.isEmpty()
+                                             : refusal.startsWith(u"As the Character name is "_s) &&
+                                                   refusal.contains(row[u"refused for"]),
                  qPrintable(refusal));
     }
 };

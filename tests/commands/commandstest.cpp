@@ -1,6 +1,8 @@
+#include "classfile/classfilewriter.h"
 #include "commands/keycommands.h"
 #include "commands/loadclass.h"
 #include "commands/saveclass.h"
+#include "platform/keys.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -30,34 +32,6 @@ AppSettings SettingsFor(const QString& characterPath)
     settings.ExplosivesSkillName = u"explosivesskill"_s;
     settings.MedicalSkillName = u"medicskill"_s;
     return settings;
-}
-
-// What a class holds, in one line: "name | callsign | model/head body legs | levels | entries".
-QString Summary(const ClassRecord& record)
-{
-    QString levels;
-    for (const int level : record.Levels)
-        levels += QString::number(level);
-    return QStringList{record.ClassName, record.Callsign,
-                       u"%1/%2 %3 %4"_s.arg(record.Model, record.HeadSkin, record.BodySkin, record.LegsSkin),
-                       levels, record.Entries.join(u';')}
-        .join(u" | "_s);
-}
-
-QString Summary(const LoadedClass& loaded)
-{
-    const SkinSet skins = loaded.Skins.value_or(SkinSet());
-    ClassRecord record{loaded.ClassName.value_or(u"-"_s),
-                       loaded.Callsign.value_or(u"-"_s),
-                       skins.Model,
-                       skins.HeadSkin,
-                       skins.BodySkin,
-                       skins.LegsSkin,
-                       {},
-                       loaded.Entries};
-    for (std::size_t i = 0; i < record.Levels.size(); ++i)
-        record.Levels[i] = loaded.Levels[i].value_or(0);
-    return Summary(record);
 }
 
 #ifdef Q_OS_UNIX
@@ -95,33 +69,29 @@ bool SaveFailsInChild(const QString& folder, bool unprivileged)
 class CommandsTest : public QObject {
     Q_OBJECT
 private slots:
+    // The class saved under a name that an existing file bears in another case replaces that file, and
+    // loads back as it was saved.
     void saveAndLoad_theFileFoundInAnyCase()
     {
         GameFolder dir;
         const AppSettings settings = SettingsFor(dir.Path());
         dir.AddFile(u"Charlie.CFG"_s, QByteArray(4096, 'x'));
-        const ClassRecord charlie{u" Charlie "_s,
-                                  u"Hawk"_s,
-                                  u"trooper"_s,
-                                  u"001"_s,
-                                  u"002"_s,
-                                  u"003"_s,
-                                  {2, 0, 0, 0, 4, 0, 0, 0, 0, 3},
-                                  {Base, u"M4A1"_s, u"Twin"_s}};
+        const ClassRecord charlie = ClassOf(u" Charlie "_s, u"Hawk"_s, u"trooper"_s, u"001"_s, u"002"_s,
+                                            u"003"_s, u"2000400003", u"M4A1;Twin"_s);
         QVERIFY(SaveClassFile(charlie, Catalogue(), settings, NativePathStyle()));
         QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Charlie.CFG"});
-        QCOMPARE(
-            ReadTestFile(dir.Path(u"Charlie.CFG"_s)),
-            CrLfBytes({"//Halcyx Character file for Charlie. Editing this file directly may result in "
-                       "server weight or point verification failure.",
+        const QByteArray file =
+            CrLfBytes({"//Halcyx Character file for Charlie. Editing this file directly may result in server "
+                       "weight or point verification failure.",
                        "set class \"Charlie\"", "set callsign \"Hawk\"", "set skin \"trooper/001 002 003\"",
                        "set proficiency1 pistol2", "set proficiency5 sniperrifle4",
                        "set proficiency10 stealth3", "", "//Weapons and Equipment", "set equipment1 m4a1",
-                       "set equipment2 twin_a", "set equipment3 twin_b", ""}));
+                       "set equipment2 twin_a", "set equipment3 twin_b", ""});
+        QCOMPARE(ReadTestFile(dir.Path(u"Charlie.CFG"_s)), file);
         const Result<LoadedClass> loaded =
             LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
         QVERIFY(loaded);
-        QCOMPARE(Summary(*loaded), u"Charlie | Hawk | trooper/001 002 003 | 200040000300 | M4A1;Twin"_s);
+        QCOMPARE(ClassFileBytes(LoadedClassRecord(*loaded, {}, Base), Catalogue(), Base), file);
         QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
     }
 
@@ -172,17 +142,26 @@ private slots:
     }
 
     // The window shows the refusals of the Save button and of Alt+S; what it does not meet is here.
-    void saveChecksAndKeyboardCommands()
+    void saveButtonAndAltS_refuseOnlyWhatTheyCheck()
     {
         QCOMPARE(SaveButtonRefusal(u"0"_s, u" <New Class>"_s), std::nullopt);
         QCOMPARE(AltSaveRefusal(u"0"_s), std::nullopt);
-        QCOMPARE(int(KeyCommandFor(83, 2)) + int(KeyCommandFor(68, 4)),
-                 int(KeyCommand::None)); // Ctrl+S, Alt+D
+    }
 
-        // Refused saves touch no file: the skill check comes first, then the name.
+    void keyCommands_onlyEscapeAndAltAlone()
+    {
+        QCOMPARE(KeyCommandFor(83, CtrlBit), KeyCommand::None);
+        QCOMPARE(KeyCommandFor(68, AltBit), KeyCommand::None);
+        QCOMPARE(KeyCommandFor(83, AltBit), KeyCommand::SaveClass);
+    }
+
+    // Refused saves touch no file: the skill check comes first, then the name.
+    void refusedSaves_touchNoFile()
+    {
         GameFolder dir;
         dir.AddFile(u"Sniper.cfg"_s, "old");
-        ClassRecord record{u"Sni:per"_s, {}, {}, {}, {}, {}, {}, {Base, u"C4 Charge"_s}}; // needs explosives
+        ClassRecord record =
+            ClassOf(u"Sni:per"_s, {}, {}, {}, {}, {}, {}, u"C4 Charge"_s); // needs explosives
         const Result<> refused =
             SaveClassFile(record, Catalogue(), SettingsFor(dir.Path()), NativePathStyle());
         QCOMPARE(refused.Messages(),

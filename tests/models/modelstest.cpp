@@ -10,12 +10,15 @@ private slots:
     void skinFolderFile_data() { AddTableRows("skin-folder-files.txt"); }
     void skinFolderFile()
     {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         const QString parent = ModelsParentFolderOf(u"C:\\Game\\main\\models\\people"_s, PathStyle::Windows);
         const SkinFolders previous{u"C:\\old\\h"_s, u"C:\\old\\b"_s, u"C:\\old\\l"_s};
-        const SkinFolders folders = ReadSkinFolderFile(row[1], parent, previous, PathStyle::Windows);
-        QCOMPARE(QStringList({folders.Head, folders.Body, folders.Legs}), row.mid(2));
-        const SkinFolders posix = ReadSkinFolderFile(row[1], u"/game/main/models/"_s, {}, PathStyle::Posix);
+        const SkinFolders folders =
+            ReadSkinFolderFile(row[u"skinfolder.txt"], parent, previous, PathStyle::Windows);
+        QCOMPARE(QStringList({folders.Head, folders.Body, folders.Legs}),
+                 QStringList({row[u"head"], row[u"body"], row[u"legs"]}));
+        const SkinFolders posix =
+            ReadSkinFolderFile(row[u"skinfolder.txt"], u"/game/main/models/"_s, {}, PathStyle::Posix);
         QVERIFY(!posix.Head.contains(u'\\') && !posix.Body.contains(u'\\'));
     }
 

@@ -44,39 +44,48 @@ private slots:
     void numericValue_data() { AddTableRows("numeric-values.txt"); }
     void numericValue()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(NumericValue(row[1]), row[2].toDouble());
+        QFETCH(TableRow, row);
+        QCOMPARE(NumericValue(row[u"text"]), row[u"value"].toDouble());
     }
 
     void parseDecimal_data() { AddTableRows("decimals.txt"); }
     void parseDecimal()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(ParseDecimal(row[1]),
-                 row[2] == u"refused" ? std::nullopt : std::optional<double>(row[2].toDouble()));
+        QFETCH(TableRow, row);
+        QCOMPARE(ParseDecimal(row[u"text"]), row[u"value"] == u"refused"
+                                                 ? std::nullopt
+                                                 : std::optional<double>(row[u"value"].toDouble()));
     }
 
     void fixedDecimal_data() { AddTableRows("fixed-decimals.txt"); }
     void fixedDecimal()
     {
-        QFETCH(QStringList, row);
-        const double value = row[1] == u"float" ? double(0.1f) : row[1].toDouble();
+        QFETCH(TableRow, row);
+        const double value = row[u"value"] == u"float" ? double(0.1f) : row[u"value"].toDouble();
         const FixedDecimal fixed = FixedDecimal::FromDouble(value);
-        QCOMPARE(fixed.TenThousandths(), row[2].toLongLong());
-        QCOMPARE(fixed.ToText(u','), QString(row[3]).replace(u'.', u','));
+        QCOMPARE(fixed.TenThousandths(), row[u"ten-thousandths"].toLongLong());
+        QCOMPARE(fixed.ToText(u','), QString(row[u"text"]).replace(u'.', u','));
         QCOMPARE(FixedDecimal::Fits(value), std::abs(value) < 1e15);
     }
 
     // Rounding to whole numbers and to ten-thousandths is read through the settings, the weapons file and the
-    // grid; what is left are the ends of the ranges.
-    void rangesAndSingleText()
+    // grid; what is left are the ends of the ranges and the exponent form.
+    void wholeNumbers_neverWrap()
     {
         QCOMPARE(ToInt16(-32768.5), std::optional<qint16>(-32768)); // ties to even stay inside
         QCOMPARE(ToInt16(std::nan("")), std::nullopt);
+    }
+
+    void singlePrecisionText_sevenDigits()
+    {
         QStringList texts;
         for (float single : {3.9999995f + 0.000001f, 0.1f + 0.2f, 654322.23456f, 12345678.0f, 0.00001f})
             texts.append(FormatSingle(single));
         QCOMPARE(texts.join(u' '), u"4 0.3 654322.3 1.234568E+07 1E-05"_s);
+    }
+
+    void fixedDecimal_saturatesAtTheEnds()
+    {
         const FixedDecimal largest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::max());
         const FixedDecimal smallest = FixedDecimal::FromTenThousandths(std::numeric_limits<qint64>::min());
         const FixedDecimal one = FixedDecimal::FromWhole(1);
@@ -91,9 +100,13 @@ private slots:
     void iniValue_data() { AddTableRows("ini-files.txt"); }
     void iniValue()
     {
-        QFETCH(QStringList, row);
-        SKIP_UNLESS_1252(row[0].startsWith(u"1252"));
-        QCOMPARE(IniFile::Parse(row[1].toLatin1()).Value(row[2], row[3]), row[4]);
+        QFETCH(TableRow, row);
+        SKIP_UNLESS_1252(row.Name().startsWith(u"1252"));
+        QCOMPARE(IniFile::Parse(row[u"file"].toLatin1()).Value(row[u"section"], row[u"key"]), row[u"value"]);
+    }
+
+    void iniValue_atMost254Characters()
+    {
         const IniFile longValues = IniFile::Parse("[A]\r\nKey=" + QByteArray(300, 'v') + "\r\n");
         QCOMPARE(longValues.Value(u"A"_s, u"Key"_s), QString(254, u'v'));
     }
@@ -101,13 +114,13 @@ private slots:
     void resolveRelativePath_data() { AddTableRows("paths.txt"); }
     void resolveRelativePath()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(
-            ResolveRelativePath(row[2], row[3], row[1] == u"Windows" ? PathStyle::Windows : PathStyle::Posix),
-            row[4]);
+        QFETCH(TableRow, row);
+        QCOMPARE(ResolveRelativePath(row[u"path"], row[u"base"],
+                                     row[u"style"] == u"Windows" ? PathStyle::Windows : PathStyle::Posix),
+                 row[u"resolved"]);
     }
 
-    void pathsAndFiles()
+    void fullPathsAndExecutableNames_byStyle()
     {
         QVERIFY(IsFullPath(u"D:\\Classes"_s, PathStyle::Windows) && IsFullPath(u"D:\\C"_s, PathStyle::Posix));
         QVERIFY(IsFullPath(u"/srv/classes"_s, PathStyle::Posix) &&
@@ -115,6 +128,10 @@ private slots:
         QVERIFY(!IsFullPath(u"\\characters"_s, PathStyle::Posix) && !IsFullPath(u"../c"_s, PathStyle::Posix));
         QCOMPARE(ExecutableBaseName(u"Rostermaker-1.2.EXE"_s, PathStyle::Windows), u"Rostermaker-1.2"_s);
         QCOMPARE(ExecutableBaseName(u"rostermaker.exe"_s, PathStyle::Posix), u"rostermaker.exe"_s);
+    }
+
+    void locatePath_findsNamesWithoutRegardToCase()
+    {
         if (NativePathStyle() == PathStyle::Windows)
             QSKIP("Windows disks do not tell case apart");
         GameFolder dir;
@@ -130,8 +147,8 @@ private slots:
     void wildcard_data() { AddTableRows("wildcards.txt"); }
     void wildcard()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(MatchesWildcard(row[1], row[2]), row[3] == u"yes");
+        QFETCH(TableRow, row);
+        QCOMPARE(MatchesWildcard(row[u"file name"], row[u"pattern"]), row[u"matches"] == u"yes");
     }
 
     void listings_ordinaryFilesAndFoldersInOrder()
@@ -174,7 +191,7 @@ private slots:
         QVERIFY(!ReplaceFile(dir.Path(u"gone/Sniper.cfg"_s), "new").value_or(QString()).isEmpty());
     }
 
-    void linesCodePageAndBlanks()
+    void windows1252_everyByteBothWays_noLookAlikes()
     {
         QByteArray all;
         for (int b = 0; b < 256; ++b)
@@ -184,12 +201,6 @@ private slots:
                  u"\u007F\u20AC\u0081\u201A\u017E\u0178\u00A0\u00A1"_s);
         QCOMPARE(EncodeWindows1252(text), all);
         QCOMPARE(EncodeWindows1252(u"a\u0416b\u4E2D\u0100"), QByteArray("a?b??"));
-
-        QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
-        QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
-        QCOMPARE(DecodeFileText(QByteArray("\xFF\xFEk\0,\0\x42\x01", 8)) +
-                     DecodeFileText(QByteArray("\xFE\xFF\0k", 4)),
-                 u"k,\u0142k"_s);
         SKIP_UNLESS_1252(true);
         QCOMPARE(EncodeFileText(u"\u0141\u20AC"), QByteArray("?\x80")); // no look-alike L
         // Each character that the code page cannot hold is named once.
@@ -198,13 +209,30 @@ private slots:
         QCOMPARE(CharactersOutsideFileCodePage(u"Sch\u00FCtze?"), QString());
     }
 
+    void byteOrderMarks_chooseTheEncoding()
+    {
+        QCOMPARE(DecodeFileText("\xEF\xBB\xBFk,Caf\xC3\xA9"), u"k,Caf\u00E9"_s);
+        QCOMPARE(DecodeFileText("\xEF\xBB"), DecodeWindows1252("\xEF\xBB")); // no whole mark
+        QCOMPARE(DecodeFileText(QByteArray("\xFF\xFEk\0,\0\x42\x01", 8)) +
+                     DecodeFileText(QByteArray("\xFE\xFF\0k", 4)),
+                 u"k,\u0142k"_s);
+    }
+
     void virtualKeyCode_data() { AddTableRows("virtual-keys.txt"); }
     void virtualKeyCode()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(
-            VirtualKeyCode(row[1].toInt(nullptr, 16), row[2].toUInt(nullptr, 16), row[3].toUInt(nullptr, 16)),
-            row[4].toInt(nullptr, 16));
+        QFETCH(TableRow, row);
+        // Keys by the character they type or their name; the Windows and the handler's codes of a Latin
+        // letter or a digit are its own.
+        const auto code = [](const QString& key, const QHash<QString, int>& named) {
+            return named.value(key, key.at(0).toUpper().unicode());
+        };
+        const int qtKey = code(row[u"key"], {{u"Escape"_s, Qt::Key_Escape}, {u"F1"_s, Qt::Key_F1}});
+        const int windowsKey =
+            code(row[u"Windows key"],
+                 {{u"Escape"_s, 0x1B}, {u"F1"_s, 0x70}, {u"OEM_COMMA"_s, 0xBC}, {u"OEM_1"_s, 0xBA}});
+        QCOMPARE(VirtualKeyCode(qtKey, row[u"X11 code"].toUInt(), windowsKey),
+                 code(row[u"virtual key"], {{u"Escape"_s, 27}, {u"none"_s, 0}}));
     }
 };
 

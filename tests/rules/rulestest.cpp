@@ -11,14 +11,6 @@ const EquipmentCatalogue& Catalogue()
     return catalogue;
 }
 
-// The entries of a table: joined by "/", after the starting item unless they start with "!".
-QStringList EntriesOf(const QString& entries)
-{
-    if (entries.startsWith(u'!'))
-        return entries.sliced(1).split(u'/');
-    return QStringList{Base} + (entries.isEmpty() ? QStringList() : entries.split(u'/'));
-}
-
 } // namespace
 
 // The class rules over the standard items: the point budget, the weight with its load modes and the
@@ -29,31 +21,36 @@ private slots:
     void points_data() { AddTableRows("points.txt"); }
     void points()
     {
-        QFETCH(QStringList, row);
-        SkillLevels levels{};
-        for (qsizetype i = 0; i < row[1].size(); ++i)
-            levels[std::size_t(i)] = row[1][i].digitValue();
-        const qint64 available = AvailablePoints(30, levels, EntriesOf(row[2]), Catalogue());
-        QCOMPARE(available, row[3].toLongLong());
+        QFETCH(TableRow, row);
+        const qint64 available =
+            AvailablePoints(30, LevelsOf(row[u"levels"]), EntriesOf(row[u"entries"]), Catalogue());
+        QCOMPARE(available, row[u"available"].toLongLong());
         QCOMPARE(IsOverspent(AvailablePointsText(available)), available < 0);
     }
+
+    void pointsText_staysInSixteenBits() { QCOMPARE(AvailablePointsText(-40000), u"-32768"_s); }
 
     void weight_data() { AddTableRows("weights.txt"); }
     void weight()
     {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         const WeightDisplay shown = RecalculatedWeight(FixedDecimal::FromTenThousandths(39200), 0,
-                                                       EntriesOf(row[1]), Catalogue(), u',');
-        QCOMPARE(shown.WeightText, QString(row[2]).replace(u'.', u',') + u" kg"_s);
-        QCOMPARE(shown.AmmoText, LoadModeMessage(LoadMode(row[3].toInt())));
-        QCOMPARE(shown.MovementText, MovementMessageFor(shown.Total));
+                                                       EntriesOf(row[u"entries"]), Catalogue(), u',');
+        QCOMPARE(shown.WeightText, QString(row[u"weight"]).replace(u'.', u',') + u" kg"_s);
+        const QStringList modes = {u"none"_s, u"first two weapons"_s, u"first weapon and grenades"_s,
+                                   u"first weapon and belts"_s};
+        QCOMPARE(shown.AmmoText, LoadModeMessage(LoadMode(modes.indexOf(row[u"mode"]))));
     }
 
     void movementLadder_data() { AddTableRows("movement.txt"); }
     void movementLadder()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(MovementMessageFor(FixedDecimal::FromDouble(row[1].toDouble())), row[2]);
+        QFETCH(TableRow, row);
+        QCOMPARE(MovementMessageFor(FixedDecimal::FromDouble(row[u"excess"].toDouble())), row[u"movement"]);
+    }
+
+    void strength_allowsTwoKilogramsALevel()
+    {
         QCOMPARE(StrengthAllowance(1) + StrengthAllowance(4) + StrengthAllowance(5),
                  FixedDecimal::FromWhole(10));
     }
@@ -61,34 +58,33 @@ private slots:
     void restrictions_data() { AddTableRows("restrictions.txt"); }
     void restrictions()
     {
-        QFETCH(QStringList, row);
-        QCOMPARE(CheckItemRestrictions(EntriesOf(row[1]), Catalogue()), row[2] == u"yes");
+        QFETCH(TableRow, row);
+        QCOMPARE(CheckItemRestrictions(EntriesOf(row[u"entries"]), Catalogue()), row[u"ok"] == u"yes");
     }
 
     void skills_data() { AddTableRows("skills.txt"); }
     void skills()
     {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         SkillLevels levels{};
-        levels[std::size_t(Proficiency::Explosives)] = row[2].toInt();
-        levels[std::size_t(Proficiency::Medic)] = row[3].toInt();
-        const QString explosivesName = row.size() < 6 ? u"explosivesskill"_s : QString();
-        const QStringList refusals = {"none", "explosives", "medkit"};
-        const QStringList messages = {QString(), "You must posess an explosives skill to handle explosives",
-                                      "You must posess medical knowledge to use a medkit"};
-        QCOMPARE(
-            SkillRequirementsRefusal(EntriesOf(row[1]), Catalogue(), levels, explosivesName, u"medicskill"_s)
-                .value_or(QString()),
-            messages[refusals.indexOf(row[4])]);
+        levels[std::size_t(Proficiency::Explosives)] = row[u"explosives"].toInt();
+        levels[std::size_t(Proficiency::Medic)] = row[u"medic"].toInt();
+        const QString explosivesName = row.Has(u"skill name") ? QString() : u"explosivesskill"_s;
+        const QHash<QString, QString> messages = {
+            {u"none"_s, QString()},
+            {u"explosives"_s, u"You must posess an explosives skill to handle explosives"_s},
+            {u"medkit"_s, u"You must posess medical knowledge to use a medkit"_s}};
+        QCOMPARE(SkillRequirementsRefusal(EntriesOf(row[u"entries"]), Catalogue(), levels, explosivesName,
+                                          u"medicskill"_s)
+                     .value_or(QString()),
+                 messages.value(row[u"refusal"]));
     }
 
-    // The window shows the starting item kept, the vest's message emptied and the heading adding nothing;
-    // here the letter case of each.
-    void removalAndSelection()
+    // The window shows the starting item kept and the heading adding nothing; here the letter case of each.
+    void startingItemAndHeading_comparedInTheirCase()
     {
         QVERIFY(!IsRemovable(Base.toUpper(), Base));
         QCOMPARE(ItemToSelect(u"weapons and equipment"_s).value_or(QString()), u"weapons and equipment"_s);
-        QCOMPARE(AvailablePointsText(-40000), u"-32768"_s);
     }
 };
 

@@ -11,31 +11,88 @@ const QString WeaponsHeader = u"InternalName,DisplayName,EquipmentType,CostPoint
                               "AmmoUnitsIncludedWithPointCost,NameOfAmmoUnit,ShotsPerAmmoUnit,NameOfShot,"
                               "ItemRestriction,SpecialModes,"_s;
 
+TableRow::TableRow(QStringList columns, QStringList fields)
+    : Columns(std::move(columns))
+    , Fields(std::move(fields))
+{
+}
+
+QString TableRow::operator[](QStringView column) const
+{
+    const qsizetype index = Columns.indexOf(column);
+    if (index < 0)
+        qFatal("no column \"%s\" in the table", qPrintable(column.toString()));
+    return Fields.value(index);
+}
+
+namespace {
+
+QStringList FieldsOf(QStringView line)
+{
+    static const QRegularExpression escape(u"\\\\(x[0-9A-F]{2}|u[0-9A-F]{4}|[rnt0s])"_s);
+    QStringList fields;
+    for (const QStringView raw : line.split(u'|')) {
+        QString field = raw.trimmed().toString();
+        for (QRegularExpressionMatch m = escape.match(field); m.hasMatch();
+             m = escape.match(field, m.capturedStart() + 1)) {
+            const QString code = m.captured(1);
+            const QChar c = code.size() > 1
+                                ? QChar(code.sliced(1).toUShort(nullptr, 16))
+                                : QStringView(u"\r\n\t\0 ", 5).at(QStringView(u"rnt0s").indexOf(code));
+            field.replace(m.capturedStart(), m.capturedLength(), c);
+        }
+        fields.append(field);
+    }
+    return fields;
+}
+
+} // namespace
+
 void AddTableRowsFrom(const QString& path)
 {
-    QTest::addColumn<QStringList>("row");
-    const QRegularExpression escape(u"\\\\(x[0-9A-F]{2}|u[0-9A-F]{4}|[rnt0s])"_s);
+    QTest::addColumn<TableRow>("row");
+    QStringList columns;
     const QStringList lines = QString::fromUtf8(ReadTestFile(path)).split(u'\n', Qt::SkipEmptyParts);
     for (const QString& line : lines) {
-        if (line.startsWith(u'#'))
+        if (line.startsWith(u'#')) {
+            const QStringList names = FieldsOf(QStringView(line).sliced(1));
+            if (names.size() > 1 && names.first() == u"name")
+                columns = names;
             continue;
-        QStringList fields;
-        for (const QString& raw : line.split(u'|')) {
-            QString field = raw.trimmed();
-            for (QRegularExpressionMatch m = escape.match(field); m.hasMatch();
-                 m = escape.match(field, m.capturedStart() + 1)) {
-                const QString code = m.captured(1);
-                const QChar c = code.size() > 1
-                                    ? QChar(code.sliced(1).toUShort(nullptr, 16))
-                                    : QStringView(u"\r\n\t\0 ", 5).at(QStringView(u"rnt0s").indexOf(code));
-                field.replace(m.capturedStart(), m.capturedLength(), c);
-            }
-            fields.append(field);
         }
-        QTest::newRow(qPrintable(fields.first())) << fields;
+        if (columns.isEmpty())
+            qFatal("no header line \"# name | ...\" before the rows of %s", qPrintable(path));
+        const QStringList fields = FieldsOf(line);
+        QTest::newRow(qPrintable(fields.first())) << TableRow(columns, fields);
     }
     if (lines.isEmpty())
         qFatal("no table in %s", qPrintable(path));
+}
+
+QStringList EntriesOf(const QString& entries)
+{
+    if (entries.startsWith(u'!'))
+        return entries.sliced(1).split(u';');
+    return QStringList{Base} + (entries.isEmpty() ? QStringList() : entries.split(u';'));
+}
+
+QString EntriesText(const QStringList& entries)
+{
+    return entries.mid(1).join(u';');
+}
+
+SkillLevels LevelsOf(QStringView digits)
+{
+    SkillLevels levels{};
+    for (qsizetype i = 0; i < digits.size() && i < ProficiencyCount; ++i)
+        levels[std::size_t(i)] = digits[i].digitValue();
+    return levels;
+}
+
+ClassRecord ClassOf(const QString& name, const QString& callsign, const QString& model, const QString& head,
+                    const QString& body, const QString& legs, QStringView levels, const QString& entries)
+{
+    return {name, callsign, model, head, body, legs, LevelsOf(levels), EntriesOf(entries)};
 }
 
 QByteArray CrLfBytes(const QStringList& lines)

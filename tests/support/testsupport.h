@@ -2,7 +2,9 @@
 
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
+#include "classfile/classrecord.h"
 #include "platform/codepage.h"
+#include "rules/proficiencies.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -13,10 +15,28 @@
 using namespace Qt::StringLiterals;
 
 // Tables of examples lie in the test's data folder, one row per line: fields separated by "|", blanks around
-// a field dropped, the first field naming the row; lines starting with "#" are comments. In a field,
-// \r \n \t \0 \s (a blank), \xHH and \uHHHH (hexadecimal in capitals) stand for the characters they name;
-// any other backslash is itself. A test's _data function calls AddTableRows("file.txt"); the test takes its
-// row's fields with QFETCH(QStringList, row).
+// a field dropped, the first field naming the row. Lines starting with "#" are comments, but for the header
+// line "# name | ...", which names the columns. In a field, \r \n \t \0 \s (a blank), \xHH and \uHHHH
+// (hexadecimal in capitals) stand for the characters they name; any other backslash is itself.
+// A test's _data function calls AddTableRows("file.txt"); the test takes its row with
+// QFETCH(TableRow, row) and its fields by their columns' names: row[u"class name"].
+class TableRow {
+public:
+    TableRow() = default;
+    TableRow(QStringList columns, QStringList fields);
+    // The field of the named column; empty where the row ends before it. A name that the header lacks ends
+    // the test run.
+    QString operator[](QStringView column) const;
+    QString Name() const { return Fields.value(0); }
+    // True when the row reaches the named column, if only with an empty field.
+    bool Has(QStringView column) const { return Columns.indexOf(column) < Fields.size(); }
+
+private:
+    QStringList Columns;
+    QStringList Fields;
+};
+Q_DECLARE_METATYPE(TableRow)
+
 void AddTableRowsFrom(const QString& path);
 #define AddTableRows(fileName) AddTableRowsFrom(QStringLiteral(ROSTERMAKER_TEST_DATA "/" fileName))
 // Any other file of the test's data folder, whole.
@@ -37,6 +57,18 @@ QByteArray ReadTestFile(const QString& path);
 QByteArray Junk(qsizetype size);
 
 inline const QString Base = QStringLiteral("Base (Clothing and Shoes/Boots/Knife)"); // the starting item
+
+// Tables write a class's entries after the starting item, joined by ";" ("!" first: the entries without
+// the starting item, the first standing in its place), and its levels as digits in proficiency order from
+// the left (missing ones 0).
+QStringList EntriesOf(const QString& entries);
+QString EntriesText(const QStringList& entries); // the entries after the first, joined by ";"
+SkillLevels LevelsOf(QStringView digits);
+
+// A class as the window holds it, its levels and entries written as in the tables.
+ClassRecord ClassOf(const QString& name, const QString& callsign, const QString& model, const QString& head,
+                    const QString& body, const QString& legs, QStringView levels = {},
+                    const QString& entries = {});
 
 // The weapons file's header row naming the twelve columns in their usual order, and a catalogue read from
 // data rows under it.

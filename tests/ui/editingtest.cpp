@@ -65,7 +65,7 @@ QString Displays(const Form1& window)
         entries.append(window.List1->item(i)->text());
     return QStringList{window.PointsAvailable->text(), window.WeightConsumed->text(),
                        window.MovementMessage->text(), window.AmmoMessage->text().section(u'\r', 0, 0),
-                       entries.join(u',')}
+                       entries.join(u';')}
         .join(u" | "_s);
 }
 
@@ -154,12 +154,12 @@ private slots:
         QCOMPARE(
             Displays(*Window),
             u"-15 | 27,75 kg | Can run, no sprinting, can\u2019t jump as far. | Ammo for first two weapons "
-            "is being doubled and weight halved | Crate,Load Bearing Vest,Frag Grenade,Pack"_s);
+            "is being doubled and weight halved | Crate;Load Bearing Vest;Frag Grenade;Pack"_s);
         DoubleClickListEntry(*Window, 0); // the starting item stays
         DoubleClickListEntry(*Window, 2);
         QCOMPARE(
             Displays(*Window),
-            u"-13 | 26,5 kg | Can run, no sprinting, can\u2019t jump as far. |  | Crate,Frag Grenade,Pack"_s);
+            u"-13 | 26,5 kg | Can run, no sprinting, can\u2019t jump as far. |  | Crate;Frag Grenade;Pack"_s);
         QLocale::setDefault(QLocale::c());
     }
 
@@ -224,7 +224,7 @@ private slots:
         QCOMPARE(Identity(*Window), u"Grenadier, Thunder, trooper/h01 b01 l01"_s);
         QCOMPARE(Displays(*Window),
                  u"19 | 6.67 kg | Can move without restrictions. | Ammo for first two weapons is being "
-                 "doubled and weight halved | Load Bearing Vest,Frag Grenade,C4 Charge"_s);
+                 "doubled and weight halved | Load Bearing Vest;Frag Grenade;C4 Charge"_s);
         QCOMPARE(ComboEntries(Window->HeadSkin), (QStringList{"001", "002"})); // the lists are not refilled
 
         // A file without callsign and skin lines shows none; a missing file is reported after clearing.
@@ -239,7 +239,7 @@ private slots:
         QCOMPARE(Displays(*Window), u"30 | 3.92 kg | Can move without restrictions. |  | "_s);
     }
 
-    void pickedModel_clearAll_callsign_end()
+    void pickedModel_fillsItsSkins_foldersCarriedOver()
     {
         PickComboEntry(Window->HeadSkin, u"002"_s);
         PickComboEntry(Window->ModelName, u"urban"_s); // no body line: trooper's body folder stays
@@ -247,7 +247,10 @@ private slots:
                      ComboEntries(Window->LegsSkin),
                  (QStringList{"u01", "002", "u02"}));
         QCOMPARE(Identity(*Window), u"<New Class>, player, urban/u01 002 u02"_s);
+    }
 
+    void clearAll_keepsNameCallsignModelAndSkins()
+    {
         PickComboEntry(Window->ClassName, u"Grenadier"_s);
         int clicks = 0;
         connect(Window->Command6, &QPushButton::clicked, this, [&clicks] { ++clicks; });
@@ -259,15 +262,20 @@ private slots:
         QCOMPARE(
             Identity(*Window) + u" | "_s + Displays(*Window),
             u"Grenadier, Thunder, trooper/h01 b01 l01 | 30 | 3.92 kg | Can move without restrictions. |  | "_s);
+    }
 
-        Window->Callsign->setText(u"player"_s); // emptied on every visit; Player stays
-        for (const QString& typed : {u"Player"_s, QString()}) {
+    void callsign_emptiedOfPlayerOnEveryVisit()
+    {
+        for (const QString& typed : {u"player"_s, u"Player"_s, QString()}) { // Player stays
             Window->ClassName->setFocus();
             Window->Callsign->setFocus(Qt::TabFocusReason);
             QTest::keyClicks(Window->Callsign, typed);
         }
         QCOMPARE(Window->Callsign->text(), u"Player"_s);
+    }
 
+    void closeEscapeAndAltC_endWithoutAsking()
+    {
         QTest::keyClick(Window->Callsign, Qt::Key_C);
         QTest::keyClick(Window->Callsign, Qt::Key_C, Qt::AltModifier | Qt::ShiftModifier);
         QCOMPARE(Game->Ends, 0);
