@@ -7,6 +7,9 @@
 # Wine, with nothing else on its DLL path; its window is saved as build/windows/screenshot.png. With
 # "qt" the script stops once Qt for Windows is built.
 #
+# Every Windows program runs under Wine on one virtual display and one Wine server that the script starts
+# for all of them.
+#
 # Qt for Windows is not packaged by Debian, so the first run builds it from Debian's own source package
 # of the Qt installed here (about 40 minutes on two cores) into a cache folder outside the repository:
 # $ROSTERMAKER_WINDOWS_CACHE, by default ~/.cache/rostermaker-windows. Later runs reuse it.
@@ -20,7 +23,8 @@ build="$source_dir/build/windows"
 jobs=$(nproc)
 
 # --- What the cross-build needs ------------------------------------------------------------------
-./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip
+./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip \
+    x11-utils
 
 # Debian's source packages need a deb-src entry for the suites the system already uses.
 ensure_source_entries() {
@@ -92,24 +96,41 @@ mingw_runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc
 mingw_threads=/usr/x86_64-w64-mingw32/lib
 export WINEDEBUG=-all WINEPREFIX="$cache/wine"
 wine=$(command -v wine64 || echo /usr/lib/wine/wine64)
+wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
 
 "$qt/bin/qt-cmake" -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DROSTERMAKER_BENCH=OFF -DROSTERMAKER_WERROR=ON
 cmake --build "$build" --parallel "$jobs"
 
-# Runs a Windows program under Wine on a virtual display, with the Qt and MinGW DLLs on its path, for
-# at most ten minutes. The tests use the offscreen platform, as on Linux; Wine itself wants a display.
+# One virtual display and one Wine server serve every Windows program below, started once: a display and
+# a server per program made some starts fail at random ("X connection to :99 broken").
+display=99
+while [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1100x750x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+trap '"$wineserver" -k 2>/dev/null || true; kill "$xvfb_pid" 2>/dev/null || true' EXIT
+export DISPLAY=":$display"
+tries=0
+until xdpyinfo >/dev/null 2>&1; do
+    tries=$((tries + 1))
+    [ "$tries" -le 50 ] || { echo "The virtual display :$display did not start"; exit 1; }
+    sleep 0.2
+done
+if [ ! -d "$WINEPREFIX" ]; then
+    echo "Wine: preparing its prefix in $WINEPREFIX (once)"
+    "$wine" wineboot --init >/dev/null 2>&1 || true
+    "$wineserver" -w # the server that wineboot started ends
+fi
+"$wineserver" -p # stays until the end of the script
+
+# Runs a Windows program under Wine, with the Qt and MinGW DLLs on its path, for at most ten minutes. The
+# tests use the offscreen platform, as on Linux; Wine itself wants the display.
 winepath_of() { printf 'Z:%s' "$1" | tr / '\\'; }
 run_windows() {
     WINEPATH="$(winepath_of "$qt/bin");$(winepath_of "$mingw_runtime");$(winepath_of "$mingw_threads")" \
         QT_QPA_PLATFORM=offscreen QT_PLUGIN_PATH="$(winepath_of "$qt/plugins")" \
-        timeout 600 xvfb-run -a "$wine" "$@" 2>>"$build/wine.log"
+        timeout 600 "$wine" "$@" 2>>"$build/wine.log"
 }
-
-if [ ! -d "$WINEPREFIX" ]; then
-    echo "Wine: preparing its prefix in $WINEPREFIX (once)"
-    xvfb-run -a "$wine" wineboot --init >/dev/null 2>&1 || true
-fi
 
 # Wine gives a test no console of its own, so each writes its log into a file.
 echo "Tests under Wine:"
@@ -139,7 +160,8 @@ trial="$build/trial"
 rm -rf "$trial" && cp -r "$source_dir/demo" "$trial" && rm -rf "$trial/tool"
 unzip -q "$archive" -d "$trial"
 folder=$(ls -d "$trial"/Rostermaker-*-win64)
-(cd "$folder" && WINEPATH= xvfb-run -a -s "-screen 0 1100x750x24" sh -c '
+[ -f "$folder/README.txt" ] || { echo "The archive lacks the players' guide README.txt"; exit 1; }
+(cd "$folder" && WINEPATH= sh -c '
     "$0" Rostermaker.exe & pid=$!
     sleep 15
     import -window root png:- | convert - -trim +repage "$1"
