@@ -53,8 +53,8 @@ private slots:
         const Form1& window = *editor->Window;
         QCOMPARE(ComboEntries(window.ClassName) + ComboEntries(window.ModelName) +
                      ComboEntries(window.HeadSkin),
-                 (QStringList{"<New Class>", "Grenadier", "Sniper", "commando", "Ranger", "Sapper", "urban",
-                              "001", "002", "00A"}));           // commando's head skins, found in "People"
+                 (QStringList{"<New Class>", "Grenadier", "Scout", "Sniper", "commando", "Ranger", "Sapper",
+                              "urban", "001", "002", "00A"}));  // commando's head skins, found in "People"
         QCOMPARE(window.MSHFlexGrid1->model()->rowCount(), 35); // the heading and the items that cost points
 
         QCOMPARE(window.windowTitle(), u"Halcyx Rostermaker"_s);
