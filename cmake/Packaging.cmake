@@ -4,6 +4,7 @@
 # its executable and, by default, the weapons file in the folder above (..\weapons.csv):
 #
 #   rostermaker            the editor (Rostermaker.exe on Windows)
+#   rostermaker-check      the console checker of class files (rostermaker-check.exe on Windows)
 #   rostermaker.ini        the settings with their defaults (Rostermaker.ini on Windows)
 #   README.txt             the players' guide for this system (below)
 #   rostermaker.desktop    Linux only: a menu entry to edit and copy
@@ -23,7 +24,8 @@ endif()
 
 set(ROSTERMAKER_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 
-install(TARGETS rostermaker RUNTIME DESTINATION .)
+# The checker reads the editor's settings file, so it lies beside the editor.
+install(TARGETS rostermaker rostermaker_check RUNTIME DESTINATION .)
 
 # The settings file bears the executable's base name; Windows capitalises both.
 if(WIN32)
@@ -52,7 +54,8 @@ install(FILES "${PROJECT_BINARY_DIR}/packaging/README.txt" DESTINATION .)
 
 if(WIN32)
     # Windows: the ZIP carries exactly what the editor loads besides the system's own DLLs: the three Qt
-    # libraries, the windows platform plugin, the Windows styles and the compiler's runtime.
+    # libraries, the windows platform plugin, the Windows styles and the compiler's runtime. The checker
+    # needs Qt Core and the runtime of these.
     install(FILES $<TARGET_FILE:Qt6::Core> $<TARGET_FILE:Qt6::Gui> $<TARGET_FILE:Qt6::Widgets> DESTINATION .)
     install(FILES $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin> DESTINATION platforms)
     foreach(style_plugin Qt6::QWindowsVistaStylePlugin Qt6::QModernWindowsStylePlugin)

@@ -4,8 +4,9 @@
 # Cross-builds the editor and its tests for 64-bit Windows on Debian with MinGW-w64, runs every test
 # suite under Wine, and makes the players' archive: build/windows/Rostermaker-<version>-win64.zip and its
 # .sha256. The archive is then unpacked into a copy of demo/ and its Rostermaker.exe run from there under
-# Wine, with nothing else on its DLL path; its window is saved as build/windows/screenshot.png. With
-# "qt" the script stops once Qt for Windows is built.
+# Wine, with nothing else on its DLL path; its window is saved as build/windows/screenshot.png. Last, the
+# archive's rostermaker-check.exe checks the demo's class files there and its report is shown. With "qt"
+# the script stops once Qt for Windows is built.
 #
 # Every Windows program runs under Wine on one virtual display and one Wine server that the script starts
 # for all of them.
@@ -169,3 +170,26 @@ folder=$(ls -d "$trial"/Rostermaker-*-win64)
 echo "Screenshot of the unpacked editor under Wine: $build/screenshot.png"
 size=$(identify -format '%wx%h' "$build/screenshot.png")
 [ "$size" = 781x509 ] || { echo "The unpacked editor did not open its 781x509 window (the screen showed $size)"; exit 1; }
+
+# --- rostermaker-check.exe on the demo game ----------------------------------------------------------
+# The unpacked checker run from its folder as an admin runs it in a console, with the archive's settings
+# file beside it, on the demo's class files copied into its characters folder. The demo holds one class
+# edited by hand with an error (an item its weapons file lacks), so the check must end with status 1:
+# 0 would mean that the error went unseen, 2 that the check could not run.
+mkdir -p "$folder/characters"
+cp "$source_dir"/demo/tool/characters/*.cfg "$folder/characters/"
+report="$build/check-report.txt"
+check_status=0
+(cd "$folder" && WINEPATH= timeout 120 xvfb-run -a "$wine" rostermaker-check.exe >"$report" \
+    2>"$build/check-errors.txt") || check_status=$?
+echo "rostermaker-check.exe on the demo game under Wine (exit status $check_status):"
+cat "$report"
+if [ -s "$build/check-errors.txt" ]; then
+    echo "Its standard error (with Wine's own):"
+    cat "$build/check-errors.txt"
+fi
+if [ "$check_status" -ne 1 ] || ! grep -q 'Scout\.cfg:13: error: ' "$report" ||
+    ! grep -q '^3 classes: 2 sound, 0 with warnings, 1 with errors' "$report"; then
+    echo "rostermaker-check.exe did not report the demo's hand-edited class as expected (exit status 1)"
+    exit 1
+fi

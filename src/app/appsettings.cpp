@@ -48,11 +48,11 @@ QString ResolveSettingPath(const QString& path, const ProgramLocation& location)
 }
 
 Result<AppSettings> SettingsFromValues(const std::function<QString(const QString& key)>& readSetting,
-                                       const ProgramLocation& location)
+                                       const ProgramLocation& location, const QString& settingsFile)
 {
     AppSettings s;
     QStringList messages;
-    s.SettingsFilePath = SettingsFilePathFor(location);
+    s.SettingsFilePath = settingsFile.isEmpty() ? SettingsFilePathFor(location) : settingsFile;
     const QString shownSettingsFile = ToNativePath(s.SettingsFilePath, location.Style);
 
     s.WeaponsFileIdentifier =
@@ -98,36 +98,43 @@ Result<AppSettings> SettingsFromValues(const std::function<QString(const QString
     return {s, messages};
 }
 
-Result<AppSettings> LoadSettings(const ProgramLocation& location)
+Result<IniFile> ReadSettingsFile(const QString& settingsFile)
 {
-    const QString settingsFile = SettingsFilePathFor(location);
-    const QString shownSettingsFile = ToNativePath(settingsFile, location.Style);
-    QStringList messages;
-    IniFile ini;
     const FileContent content = ReadWholeFile(settingsFile, LargestSettingsFile);
     switch (content.Result) {
     case FileContent::Outcome::Read:
-        ini = IniFile::Parse(content.Bytes);
         break;
     case FileContent::Outcome::Unreadable:
-        messages.append(shownSettingsFile + QStringLiteral(" not found. Defaults used."));
-        break;
+        return Result<IniFile>::Failure(settingsFile + QStringLiteral(" not found."));
     case FileContent::Outcome::TooLarge:
-        messages.append(
-            shownSettingsFile +
-            QStringLiteral(" is larger than 16 MiB, too large for a settings file. Defaults used."));
-        break;
+        return Result<IniFile>::Failure(
+            settingsFile + QStringLiteral(" is larger than 16 MiB, too large for a settings file."));
     }
+    return IniFile::Parse(content.Bytes);
+}
 
-    Result<AppSettings> fromValues =
-        SettingsFromValues([&ini](const QString& key) { return ini.Value(SettingsSection, key); }, location);
+Result<AppSettings> SettingsFromFile(const Result<IniFile>& file, const QString& settingsFile,
+                                     const ProgramLocation& location)
+{
+    QStringList messages;
+    if (!file)
+        messages.append(file.Reason() + QStringLiteral(" Defaults used."));
+    const IniFile none;
+    const IniFile& ini = file ? *file : none;
+    Result<AppSettings> fromValues = SettingsFromValues(
+        [&ini](const QString& key) { return ini.Value(SettingsSection, key); }, location, settingsFile);
     AppSettings settings = *fromValues;
-    messages += fromValues.Messages();
-
     if (PathExists(settings.CharacterPath))
         settings.CharacterPath = LocatePath(settings.CharacterPath);
-    const Result<> folder = MakeCharactersFolder(settings.CharacterPath);
-    return {settings, messages + folder.Messages()};
+    return {settings, messages + fromValues.Messages()};
+}
+
+Result<AppSettings> LoadSettings(const ProgramLocation& location)
+{
+    const QString settingsFile = ToNativePath(SettingsFilePathFor(location), location.Style);
+    const Result<AppSettings> read = SettingsFromFile(ReadSettingsFile(settingsFile), settingsFile, location);
+    const Result<> folder = MakeCharactersFolder(read->CharacterPath);
+    return {*read, read.Messages() + folder.Messages()};
 }
 
 Result<> MakeCharactersFolder(const QString& characterPath)

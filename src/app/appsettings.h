@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/fixeddecimal.h"
+#include "platform/inifile.h"
 #include "platform/paths.h"
 #include "platform/result.h"
 
@@ -41,9 +42,21 @@ QString ResolveSettingPath(const QString& path, const ProgramLocation& location)
 
 // The settings from the values that readSetting gives for the keys of the section "Application" ("0"
 // for an absent key): defaults applied, numbers converted, the characters folder made a full path. Does
-// not touch the file system. Always succeeds; its messages name the values that were refused.
+// not touch the file system. Always succeeds; its messages name the values that were refused, and the
+// settings file they came from: settingsFile, or when empty the one beside the executable.
 Result<AppSettings> SettingsFromValues(const std::function<QString(const QString& key)>& readSetting,
-                                       const ProgramLocation& location);
+                                       const ProgramLocation& location, const QString& settingsFile = {});
+
+// The values of a settings file (a native path), or why it cannot be read: missing or unreadable ("... not
+// found."), or too large for a settings file.
+Result<IniFile> ReadSettingsFile(const QString& settingsFile);
+
+// The settings that a settings file gives, its paths resolved against location, as SettingsFromValues
+// gives them. A file that could not be read gives the defaults, with its reason and "Defaults used." as
+// the first message. Reads only: a characters folder found without regard to case is named as the disk
+// has it, and a missing one is not made.
+Result<AppSettings> SettingsFromFile(const Result<IniFile>& file, const QString& settingsFile,
+                                     const ProgramLocation& location);
 
 // Reads the settings file beside the executable and makes sure that the characters folder exists.
 // Always succeeds; its messages report a missing settings file, values out of range and a folder that

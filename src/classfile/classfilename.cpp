@@ -33,10 +33,14 @@ bool IsDeviceName(QStringView stem)
 
 } // namespace
 
+QString ClassFileName(const QString& className)
+{
+    return TrimSpaces(className) + QStringLiteral(".cfg");
+}
+
 QString ClassFilePath(const QString& characterPath, const QString& className, PathStyle style)
 {
-    return ToNativePath(JoinPath(characterPath, TrimSpaces(className) + QStringLiteral(".cfg"), style),
-                        style);
+    return ToNativePath(JoinPath(characterPath, ClassFileName(className), style), style);
 }
 
 QString ClassNameOfFile(const QString& fileName)
@@ -45,10 +49,15 @@ QString ClassNameOfFile(const QString& fileName)
     return dot < 0 ? fileName : fileName.left(dot);
 }
 
+QStringList ClassFileNamesInFolder(const QString& folder)
+{
+    return ListFiles(folder, QStringLiteral("*.cfg"));
+}
+
 QStringList ClassNamesInFolder(const QString& folder)
 {
     QStringList names;
-    for (const QString& fileName : ListFiles(folder, QStringLiteral("*.cfg")))
+    for (const QString& fileName : ClassFileNamesInFolder(folder))
         names.append(ClassNameOfFile(fileName));
     return names;
 }

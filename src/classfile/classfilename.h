@@ -6,6 +6,9 @@
 #include <QStringList>
 #include <optional>
 
+// The name of a class's file: the class name trimmed of blanks and ".cfg". The name keeps its case.
+QString ClassFileName(const QString& className);
+
 // Class files are named after their class: the characters folder, the style's separator, the class name
 // trimmed of blanks and ".cfg", as a native path. The name keeps its case.
 QString ClassFilePath(const QString& characterPath, const QString& className, PathStyle style);
@@ -14,7 +17,10 @@ QString ClassFilePath(const QString& characterPath, const QString& className, Pa
 // (Alpha.old.cfg is the class Alpha).
 QString ClassNameOfFile(const QString& fileName);
 
-// The class list: the class names of the class files in folder ("*.cfg", any case), in listing order.
+// The names of the class files in folder ("*.cfg", any case), in listing order.
+QStringList ClassFileNamesInFolder(const QString& folder);
+
+// The class list: the class names of the class files in folder, in listing order.
 QStringList ClassNamesInFolder(const QString& folder);
 
 // Why the class name cannot name a class file that the class list shows and loads again, or nothing when

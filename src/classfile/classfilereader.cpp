@@ -85,12 +85,13 @@ public:
     // An entry whose name several items share is written as one line per item, in catalogue order; such a
     // run of lines reads back as that one entry. Any other line adds the name of every item it names; a
     // line that names none is noted.
-    QStringList Entries(QList<LineNote>& notes) const
+    void AddEntries(LoadedClass& loaded) const
     {
-        QStringList entries;
+        QStringList& entries = loaded.Entries;
         for (qsizetype line = 0; line < Names.size();) {
             if (const std::optional<std::pair<QString, qsizetype>> run = RunAt(line)) {
                 entries.append(run->first);
+                loaded.EntryLines.append(LineNumbers.at(line));
                 line += run->second;
                 continue;
             }
@@ -101,10 +102,11 @@ public:
                     [&entries](const Equipment& item) { entries.append(ListedName(item)); });
             }
             if (entries.size() == before)
-                notes.append({LineNote::Kind::UnknownItem, LineNumbers.at(line), Names.at(line)});
+                loaded.Notes.append({LineNote::Kind::UnknownItem, LineNumbers.at(line), Names.at(line)});
+            while (loaded.EntryLines.size() < entries.size())
+                loaded.EntryLines.append(LineNumbers.at(line));
             ++line;
         }
-        return entries;
     }
 
 private:
@@ -162,6 +164,7 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
         bool read = false;
         if (line.startsWith(ClassPrefix)) {
             loaded.ClassName = TrimmedFrom(line, ClassPrefix.size());
+            loaded.ClassNameLine = lineNumber;
             read = true;
         }
         if (line.startsWith(CallsignPrefix)) {
@@ -171,6 +174,7 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
         if (line.startsWith(SkinPrefix)) {
             bool complete = true;
             loaded.Skins = SkinsOf(line, SkinPrefix.size(), complete);
+            loaded.SkinLine = lineNumber;
             if (!complete)
                 note(LineNote::Kind::IncompleteSkinLine);
             read = true;
@@ -192,7 +196,7 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
         else if (!read && !line.isEmpty() && !line.startsWith(u"//"))
             note(LineNote::Kind::UnknownLine);
     });
-    loaded.Entries = equipment.Entries(loaded.Notes);
+    equipment.AddEntries(loaded);
     std::stable_sort(loaded.Notes.begin(), loaded.Notes.end(),
                      [](const LineNote& a, const LineNote& b) { return a.Line < b.Line; });
     return loaded;

@@ -42,6 +42,12 @@ struct LoadedClass {
     std::array<std::optional<int>, ProficiencyCount> Levels; // indexed by the Proficiency value
     QStringList Entries;   // display names to append to the selected equipment, in file order
     QList<LineNote> Notes; // in file order
+
+    // The lines (from 1) that set the values, for reports: the last class line and skin line (0: none),
+    // and the first equipment line of each entry.
+    qsizetype ClassNameLine = 0;
+    qsizetype SkinLine = 0;
+    QList<qsizetype> EntryLines;
 };
 
 // Reads a class file line by line: in the file code page, or in UTF-8 or UTF-16 after a byte-order mark;

@@ -10,21 +10,29 @@ constexpr qint64 LargestClassFile = 16 * 1024 * 1024;
 
 } // namespace
 
-Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
-                                  const EquipmentCatalogue& catalogue, PathStyle style)
+Result<QByteArray> ReadClassFileBytes(const QString& path)
 {
-    const QString path = ClassFilePath(settings.CharacterPath, classNameText, style);
-    const FileContent file = ReadWholeFile(path, LargestClassFile);
+    FileContent file = ReadWholeFile(path, LargestClassFile);
     switch (file.Result) {
     case FileContent::Outcome::Read:
         break;
     case FileContent::Outcome::Unreadable:
-        return Result<LoadedClass>::Failure(UnableToOpenFileMessage(path));
+        return Result<QByteArray>::Failure(UnableToOpenFileMessage(path));
     case FileContent::Outcome::TooLarge:
-        return Result<LoadedClass>::Failure(
+        return Result<QByteArray>::Failure(
             QStringLiteral("The file ") + path +
             QStringLiteral(" is larger than 16 MiB, too large for a class file, which holds a few hundred "
                            "bytes. It was not loaded."));
     }
-    return ReadClassFile(file.Bytes, catalogue);
+    return std::move(file.Bytes);
+}
+
+Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
+                                  const EquipmentCatalogue& catalogue, PathStyle style)
+{
+    const Result<QByteArray> bytes =
+        ReadClassFileBytes(ClassFilePath(settings.CharacterPath, classNameText, style));
+    if (!bytes)
+        return Result<LoadedClass>::Failure(bytes.Reason());
+    return ReadClassFile(*bytes, catalogue);
 }

@@ -6,10 +6,17 @@
 #include "rules/points.h"
 #include "rules/selection.h"
 
-std::optional<QString> SaveButtonRefusal(const QString& pointsText, const QString& classNameText)
+std::optional<QString> OverspentRefusal(const QString& pointsText)
 {
     if (IsOverspent(pointsText))
         return QStringLiteral("Point allocation exceeded. Reduce to equal or above 0 and try again.");
+    return std::nullopt;
+}
+
+std::optional<QString> SaveButtonRefusal(const QString& pointsText, const QString& classNameText)
+{
+    if (std::optional<QString> overspent = OverspentRefusal(pointsText))
+        return overspent;
     if (classNameText == NewClassName)
         return QStringLiteral("A classname must be entered to save a new class");
     return std::nullopt;

@@ -12,6 +12,10 @@
 
 // Saving a class: every check that can refuse it, in the order the user meets them, and the writing.
 
+// The Save button's refusal of a budget overspent: the points available, read from their label's text,
+// below 0.
+std::optional<QString> OverspentRefusal(const QString& pointsText);
+
 // The Save button's own checks, with the points available read from their label's text: points below 0,
 // then a class still named exactly "<New Class>".
 std::optional<QString> SaveButtonRefusal(const QString& pointsText, const QString& classNameText);

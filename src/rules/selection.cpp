@@ -4,6 +4,7 @@
 #include "platform/text.h"
 
 #include <QHash>
+#include <algorithm>
 
 std::optional<QString> ItemToSelect(const QString& gridText)
 {
@@ -12,20 +13,49 @@ std::optional<QString> ItemToSelect(const QString& gridText)
     return gridText;
 }
 
-bool CheckItemRestrictions(const QStringList& entries, const EquipmentCatalogue& catalogue)
+QList<RestrictionBreach> RestrictionBreaches(const QStringList& entries, const EquipmentCatalogue& catalogue)
 {
     QHash<QString, qsizetype> entriesByText; // entries that name the same items count together
     for (const QString& entry : entries)
         ++entriesByText[TrimSpaces(entry)];
-    bool ok = true;
-    for (auto it = entriesByText.cbegin(); it != entriesByText.cend() && ok; ++it) {
+    QList<RestrictionBreach> breaches;
+    for (auto it = entriesByText.cbegin(); it != entriesByText.cend(); ++it) {
         const qsizetype count = it.value();
-        catalogue.ForEachListedAs(it.key(), [&ok, count](const Equipment& item) {
+        catalogue.ForEachListedAs(it.key(), [&](const Equipment& item) {
             if (item.ItemRestriction != 0 && count > item.ItemRestriction)
-                ok = false;
+                breaches.append({&item, count, -1});
         });
     }
-    return ok;
+    for (RestrictionBreach& breach : breaches) {
+        const qsizetype allowed = qMax<qsizetype>(0, breach.Item->ItemRestriction);
+        const QString name = ListedName(*breach.Item);
+        for (qsizetype i = 0, seen = 0; i < entries.size() && breach.EntryOver < 0; ++i) {
+            if (TrimSpaces(entries.at(i)) == name && ++seen > allowed)
+                breach.EntryOver = i;
+        }
+    }
+    std::sort(breaches.begin(), breaches.end(), [](const RestrictionBreach& a, const RestrictionBreach& b) {
+        return a.EntryOver != b.EntryOver ? a.EntryOver < b.EntryOver : a.Item < b.Item;
+    });
+    return breaches;
+}
+
+QString RestrictionBreachMessage(const RestrictionBreach& breach)
+{
+    const Equipment& item = *breach.Item;
+    const QString times =
+        breach.Count == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(breach.Count);
+    if (item.ItemRestriction < 0) {
+        return QStringLiteral("The item \"%1\" (%2) is selected %3, but its limit of %4 forbids it.")
+            .arg(ListedName(item), item.InternalName, times, QString::number(item.ItemRestriction));
+    }
+    return QStringLiteral("The item \"%1\" (%2) is selected %3, more than its limit of %4.")
+        .arg(ListedName(item), item.InternalName, times, QString::number(item.ItemRestriction));
+}
+
+bool CheckItemRestrictions(const QStringList& entries, const EquipmentCatalogue& catalogue)
+{
+    return RestrictionBreaches(entries, catalogue).isEmpty();
 }
 
 bool IsRemovable(const QString& entry, const QString& startingEquipmentName)
@@ -33,29 +63,42 @@ bool IsRemovable(const QString& entry, const QString& startingEquipmentName)
     return entry.toUpper() != startingEquipmentName.toUpper();
 }
 
-std::optional<QString> SkillRequirementsRefusal(const QStringList& entries,
-                                                const EquipmentCatalogue& catalogue,
-                                                const SkillLevels& levels, const QString& explosivesSkillName,
-                                                const QString& medicalSkillName)
+std::optional<UnmetSkillRequirement> FirstUnmetSkillRequirement(const QStringList& entries,
+                                                                const EquipmentCatalogue& catalogue,
+                                                                const SkillLevels& levels,
+                                                                const QString& explosivesSkillName,
+                                                                const QString& medicalSkillName)
 {
     const QString explosives = explosivesSkillName.toUpper();
     const QString medical = medicalSkillName.toUpper();
     const bool hasExplosives = LevelOf(levels, Proficiency::Explosives) >= 1;
     const bool hasMedic = LevelOf(levels, Proficiency::Medic) >= 1;
-    std::optional<QString> refusal;
-    for (qsizetype i = 1; i < entries.size() && !refusal; ++i) {
+    std::optional<UnmetSkillRequirement> unmet;
+    for (qsizetype i = 1; i < entries.size() && !unmet; ++i) {
         catalogue.ForEachListedAs(entries.at(i), [&](const Equipment& item) {
-            if (refusal)
+            if (unmet)
                 return;
             // An empty SpecialModes holds no skill name, not even an empty one.
             const QString modes = item.SpecialModes.toUpper();
             if (modes.isEmpty())
                 return;
             if (modes.contains(explosives) && !hasExplosives)
-                refusal = QStringLiteral("You must posess an explosives skill to handle explosives");
+                unmet = {i, QStringLiteral("You must posess an explosives skill to handle explosives")};
             else if (modes.contains(medical) && !hasMedic)
-                refusal = QStringLiteral("You must posess medical knowledge to use a medkit");
+                unmet = {i, QStringLiteral("You must posess medical knowledge to use a medkit")};
         });
     }
-    return refusal;
+    return unmet;
+}
+
+std::optional<QString> SkillRequirementsRefusal(const QStringList& entries,
+                                                const EquipmentCatalogue& catalogue,
+                                                const SkillLevels& levels, const QString& explosivesSkillName,
+                                                const QString& medicalSkillName)
+{
+    const std::optional<UnmetSkillRequirement> unmet =
+        FirstUnmetSkillRequirement(entries, catalogue, levels, explosivesSkillName, medicalSkillName);
+    if (!unmet)
+        return std::nullopt;
+    return unmet->Message;
 }

@@ -13,17 +13,41 @@
 // the heading row's "Weapons and equipment".
 std::optional<QString> ItemToSelect(const QString& gridText);
 
-// True when no catalogue item is named by more entries (the starting item's included) than its
-// ItemRestriction allows; 0 means no limit and a negative limit forbids the item. Each catalogue item is
-// counted on its own, and an item that no entry names cannot break its limit.
+// A catalogue item named by more entries (the starting item's included) than its ItemRestriction allows;
+// 0 means no limit and a negative limit forbids the item. Each catalogue item is counted on its own, and an
+// item that no entry names cannot break its limit.
+struct RestrictionBreach {
+    const Equipment* Item = nullptr;
+    qsizetype Count = 0;      // the entries that name it
+    qsizetype EntryOver = -1; // the first entry beyond the limit (index into the entries)
+};
+
+// Every item over its limit, by the entry that goes over it.
+QList<RestrictionBreach> RestrictionBreaches(const QStringList& entries, const EquipmentCatalogue& catalogue);
+
+// "The item ... is selected 2 times, more than its limit of 1."
+QString RestrictionBreachMessage(const RestrictionBreach& breach);
+
+// True when no item is over its limit.
 bool CheckItemRestrictions(const QStringList& entries, const EquipmentCatalogue& catalogue);
 
 // True when the entry may be removed: any entry but the starting item (compared without regard to case).
 bool IsRemovable(const QString& entry, const QString& startingEquipmentName);
 
-// The message that refuses a save when an item needs a skill that the class lacks: the explosives and the
-// medic skills, whose names stand in an item's SpecialModes. The entries after the starting item are
-// examined in list order, and within one item explosives before medic; the first failure decides.
+// An item that needs a skill that the class lacks: the explosives and the medic skills, whose names stand
+// in an item's SpecialModes. The entries after the starting item are examined in list order, and within
+// one item explosives before medic; the first failure decides.
+struct UnmetSkillRequirement {
+    qsizetype Entry = -1; // index into the entries
+    QString Message;      // that refuses the save
+};
+std::optional<UnmetSkillRequirement> FirstUnmetSkillRequirement(const QStringList& entries,
+                                                                const EquipmentCatalogue& catalogue,
+                                                                const SkillLevels& levels,
+                                                                const QString& explosivesSkillName,
+                                                                const QString& medicalSkillName);
+
+// The message of the first unmet skill requirement, which refuses a save.
 std::optional<QString> SkillRequirementsRefusal(const QStringList& entries,
                                                 const EquipmentCatalogue& catalogue,
                                                 const SkillLevels& levels, const QString& explosivesSkillName,

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QSlider>
+#include <QTableView>
 #include <memory>
 
 // Records the messages the program shows, instead of showing boxes, and how often it asked to end.
@@ -38,3 +39,55 @@ public:
 
     std::unique_ptr<RunningEditor> Editor;
 };
+
+// Window gestures as the system delivers them.
+
+// A click (twice: a double-click) on the item of the view, as the system delivers them: a double-click
+// comes after a click.
+inline void ClickItem(QAbstractItemView* view, const QModelIndex& index, bool twice)
+{
+    view->scrollTo(index);
+    const QPoint centre = view->visualRect(index).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, centre);
+    if (twice)
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, centre);
+}
+
+inline void DoubleClickListEntry(Form1& window, int index)
+{
+    ClickItem(window.List1, window.List1->model()->index(index, 0), true);
+}
+
+// Moves the slider by key presses.
+inline void MoveSlider(QSlider* slider, int level)
+{
+    slider->setFocus();
+    while (slider->value() != level)
+        QTest::keyClick(slider, slider->value() < level ? Qt::Key_Right : Qt::Key_Left);
+}
+
+// The skill levels in proficiency order, from the left.
+inline void SetLevels(Form1& window, QStringView levels)
+{
+    for (qsizetype i = 0; i < levels.size(); ++i)
+        MoveSlider(window.SkillSliders[std::size_t(i)], levels[i].digitValue());
+}
+
+inline void DoubleClickGridItems(Form1& window, const QStringList& itemNames)
+{
+    const QAbstractItemModel* grid = window.MSHFlexGrid1->model();
+    for (const QString& name : itemNames) {
+        const QModelIndexList found =
+            grid->match(grid->index(0, 0), Qt::DisplayRole, name, 1, Qt::MatchExactly);
+        QVERIFY2(!found.isEmpty(), qPrintable(name));
+        ClickItem(window.MSHFlexGrid1, found.first().siblingAtColumn(1), true); // any cell gives the row
+    }
+}
+
+inline void PickComboEntry(QComboBox* box, const QString& text)
+{
+    const int index = box->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    QVERIFY2(index >= 0, qPrintable(text));
+    box->showPopup();
+    ClickItem(box->view(), box->view()->model()->index(index, 0), false);
+}

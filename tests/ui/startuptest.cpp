@@ -50,8 +50,8 @@ private slots:
         QVERIFY(window.isVisible() && DemoSeams.Shown.isEmpty());
         QCOMPARE(ComboEntries(window.ClassName) + ComboEntries(window.ModelName) +
                      ComboEntries(window.HeadSkin),
-                 (QStringList{"<New Class>", "Grenadier", "Sniper", "commando", "Ranger", "Sapper", "urban",
-                              "001", "002", "00A"}));           // commando's head skins, found in "People"
+                 (QStringList{"<New Class>", "Grenadier", "Scout", "Sniper", "commando", "Ranger", "Sapper",
+                              "urban", "001", "002", "00A"}));  // commando's head skins, found in "People"
         QCOMPARE(window.MSHFlexGrid1->model()->rowCount(), 35); // the heading and the items that cost points
     }
 
