@@ -85,7 +85,7 @@ private slots:
     void judgement_data() { AddTableRows("judgements.txt"); }
     void judgement()
     {
-        QFETCH(QStringList, row);
+        QFETCH(TableRow, row);
         GameFolder game;
         MakeStandardGame(game);
         const AppSettings settings = *SettingsFromFile(ReadSettingsFile(game.Path(u"tool/rostermaker.ini"_s)),
@@ -94,15 +94,16 @@ private slots:
         ClassChecker checker(settings, catalogue, game.Location());
 
         // The header comment names the class of the class line.
-        QString text = row[2];
+        QString text = row[u"lines"];
         const bool utf8 = text.startsWith(u'\uFEFF');
         text = HeaderLine(text.section(u"set class \""_s, 1).section(u'"', 0, 0)) + u'\n' +
                text.mid(utf8 ? 1 : 0);
         const QByteArray bytes =
             utf8 ? "\xEF\xBB\xBF" + text.replace(u'\n', u"\r\n"_s).toUtf8() : CrLfBytes(text.split(u'\n'));
-        const ClassJudgement judged = checker.Judge(game.Path(u"tool/characters/"_s + row[1]), bytes);
+        const ClassJudgement judged = checker.Judge(game.Path(u"tool/characters/"_s + row[u"file"]), bytes);
 
-        const QStringList expected = row[3] == u"-" ? QStringList() : row[3].split(u"; "_s);
+        const QStringList expected =
+            row[u"findings"] == u"-" ? QStringList() : row[u"findings"].split(u"; "_s);
         QCOMPARE(judged.Findings.size(), expected.size());
         for (qsizetype i = 0; i < expected.size(); ++i) {
             const Finding& finding = judged.Findings.at(i);
