@@ -53,6 +53,8 @@ public:
     void SelectItem();
 
     void ClearClass();
+    // The class the controls hold, as a save writes it.
+    ClassRecord CurrentClass() const;
     void RemoveSelectedItem();
     void RecalculatePoints();
     void RecalculateWeight();
@@ -112,7 +114,6 @@ private:
     void SetPointsAvailable(const QString& text);
     void ShowMessages(const QStringList& messages);
 
-    ClassRecord CurrentClass() const;
     SkillLevels Levels() const;
     QStringList SelectedEntries() const;
 

@@ -101,13 +101,6 @@ private slots:
         QCOMPARE(QStringList(cells.begin(), cells.end()).join(u'/'), row[u"cells"]);
     }
 
-    void gridHeading_anOrdinaryRowOfFourCells()
-    {
-        const CatalogueGridRow heading = CatalogueGridHeading();
-        QCOMPARE(QStringList(heading.begin(), heading.end()).join(u'/'),
-                 u"Weapons and equipment/ Points/Weight/Ammunition Included"_s);
-    }
-
     void entriesNameItemsWithoutBlanksAround()
     {
         const EquipmentCatalogue catalogue =

@@ -1,8 +1,6 @@
 #include "classfile/classfilewriter.h"
-#include "commands/keycommands.h"
 #include "commands/loadclass.h"
 #include "commands/saveclass.h"
-#include "platform/keys.h"
 #include "support/testsupport.h"
 
 #include <QDir>
@@ -146,13 +144,6 @@ private slots:
     {
         QCOMPARE(SaveButtonRefusal(u"0"_s, u" <New Class>"_s), std::nullopt);
         QCOMPARE(AltSaveRefusal(u"0"_s), std::nullopt);
-    }
-
-    void keyCommands_onlyEscapeAndAltAlone()
-    {
-        QCOMPARE(KeyCommandFor(83, CtrlBit), KeyCommand::None);
-        QCOMPARE(KeyCommandFor(68, AltBit), KeyCommand::None);
-        QCOMPARE(KeyCommandFor(83, AltBit), KeyCommand::SaveClass);
     }
 
     // Refused saves touch no file: the skill check comes first, then the name.

@@ -133,6 +133,15 @@ QStringList StandardItems()
         .mid(1);
 }
 
+void MakeStandardGame(GameFolder& game, const QStringList& extraItems)
+{
+    game.WriteSettings({"[Application]", ModelsSetting});
+    game.WriteWeapons(StandardItems() + extraItems);
+    game.AddModel(u"trooper"_s, {"head people/trooper", "body people/trooper", "legs people/trooper"},
+                  {"head_001.tga", "head_002.tga", "body_002.tga", "legs_003.tga"});
+    game.AddModel(u"urban"_s, {"head people/urban", "legs people/urban"}, {"head_u01.tga", "legs_u02.tga"});
+}
+
 QString GameFolder::Path(const QString& relative) const
 {
     return QDir::toNativeSeparators(relative.isEmpty() ? Dir.path() : Dir.filePath(relative));

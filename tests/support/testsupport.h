@@ -108,3 +108,8 @@ private:
 };
 
 inline const QString ModelsSetting = QStringLiteral("Model Path=..\\main\\models\\people");
+
+// The standard game: its settings name the models, the weapons file holds the standard items (and the extra
+// rows), and the models are trooper (head 001 002, body 002, legs 003) and urban (head u01, legs u02; its
+// body skins those of the model before).
+void MakeStandardGame(GameFolder& game, const QStringList& extraItems = {});

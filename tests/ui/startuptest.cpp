@@ -53,18 +53,7 @@ private slots:
                  (QStringList{"<New Class>", "Grenadier", "Scout", "Sniper", "commando", "Ranger", "Sapper",
                               "urban", "001", "002", "00A"}));  // commando's head skins, found in "People"
         QCOMPARE(window.MSHFlexGrid1->model()->rowCount(), 35); // the heading and the items that cost points
-    }
-
-    void window_placedInTwips_skillsFromZeroToFour()
-    {
-        const Form1& window = DemoWindow();
         QVERIFY(window.size() == QSize(781, 509) && window.minimumSize() == window.maximumSize());
-        QCOMPARE(window.findChild<QLabel*>(u"Label25"_s)->font().pointSizeF(), 9.75); // the headings
-        QCOMPARE(window.List1->pos(), QPoint(240, 304));                              // 3600 and 4560 twips
-        const QTableView* grid = window.MSHFlexGrid1;
-        QCOMPARE(QList<int>({grid->columnWidth(0), grid->columnWidth(1), grid->columnWidth(2),
-                             grid->columnWidth(3)}),
-                 (QList<int>{300, 40, 40, 135}));
         for (QSlider* slider : window.SkillSliders)
             QVERIFY(slider->minimum() == 0 && slider->maximum() == 4 && slider->value() == 0);
     }
