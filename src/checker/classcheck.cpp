@@ -122,80 +122,23 @@ ClassJudgement ClassChecker::Judge(const QString& path, QByteArrayView bytes)
     const QString listedName = ClassNameOfFile(fileName);
     const LoadedClass loaded = ReadClassFile(bytes, Catalogue);
     const ClassRecord record = LoadedClassRecord(loaded, listedName, Settings.StartingEquipmentName);
-    // Entry 0 is the starting item, which no line of the file sets.
-    const auto entryLine = [&loaded](qsizetype entry) {
-        return loaded.EntryLines.value(entry - 1);
-    };
-
-    QList<Finding> findings;
-    const auto error = [&findings](qsizetype line, const QString& text) {
-        findings.append({Severity::Error, line, text});
-    };
-    const auto warning = [&findings](qsizetype line, const QString& text) {
-        findings.append({Severity::Warning, line, text});
-    };
-
-    // What Save refuses, or what the window never lets a user build.
     const qint64 points = AvailablePoints(Settings.StartingPoints, record.Levels, record.Entries, Catalogue);
-    if (const std::optional<QString> overspent = OverspentRefusal(AvailablePointsText(points)))
-        error(0, *overspent);
-    for (const RestrictionBreach& breach : RestrictionBreaches(record.Entries, Catalogue))
-        error(entryLine(breach.EntryOver), RestrictionBreachMessage(breach));
-    if (const std::optional<UnmetSkillRequirement> unmet =
-            FirstUnmetSkillRequirement(record.Entries, Catalogue, record.Levels, Settings.ExplosivesSkillName,
-                                       Settings.MedicalSkillName))
-        error(entryLine(unmet->Entry), unmet->Message);
-    if (const std::optional<QString> refusal = ClassNameRefusal(record.ClassName))
-        error(loaded.ClassNameLine, *refusal);
 
-    // Lines that the load passes over or reads otherwise.
-    for (const LineNote& note : loaded.Notes) {
-        if (note.What == LineNote::Kind::UnknownItem)
-            error(note.Line, LineNoteText(note));
-        else
-            warning(note.Line, LineNoteText(note));
-    }
-
-    // What the next save writes otherwise, or elsewhere.
-    if (record.ClassName != listedName) {
-        warning(loaded.ClassNameLine,
-                QStringLiteral("The class is named \"%1\", but the class list shows its file as \"%2\": the "
-                               "editor saves the class loaded from it as \"%3\".")
-                    .arg(record.ClassName, listedName, ClassFileName(record.ClassName)));
-    }
-    if (fileName.compare(ClassFileName(listedName), Qt::CaseInsensitive) != 0) {
-        warning(0, QStringLiteral("The class list shows this file as \"%1\", and picking it there loads "
-                                  "\"%2\" instead: the editor never loads this file.")
-                       .arg(listedName, ClassFileName(listedName)));
-    }
-    if (!record.Model.isEmpty() && Models.Listed()) {
-        if (const std::optional<QString> model = Models.Find(record.Model)) {
-            const SkinLists& skins = Models.SkinsOf(*model);
-            const std::array<std::tuple<const char*, const QString*, const QStringList*>, 3> parts = {
-                {{"head", &record.HeadSkin, &skins.Head},
-                 {"body", &record.BodySkin, &skins.Body},
-                 {"legs", &record.LegsSkin, &skins.Legs}}};
-            for (const auto& [part, skin, offered] : parts) {
-                if (!skin->isEmpty() && !offered->contains(*skin, Qt::CaseInsensitive)) {
-                    warning(loaded.SkinLine,
-                            QStringLiteral("The model \"%1\" has no %2 skin \"%3\" in its skin folders.")
-                                .arg(*model, QLatin1StringView(part), *skin));
-                }
-            }
-        } else {
-            warning(loaded.SkinLine,
-                    QStringLiteral("The models folder has no model \"%1\".").arg(record.Model));
-        }
-    }
+    QList<Finding> findings = SaveRefusals(loaded, record, points);
+    for (const LineNote& note : loaded.Notes) // lines that the load passes over or reads otherwise
+        findings.append({note.What == LineNote::Kind::UnknownItem ? Severity::Error : Severity::Warning,
+                         note.Line, LineNoteText(note)});
+    findings += NameFindings(loaded, record, fileName, listedName);
+    findings += ModelFindings(loaded, record);
     if (const std::optional<QString> unwritable =
             UnwritableTextRefusal(record, Catalogue, Settings.StartingEquipmentName))
-        warning(0, *unwritable);
+        findings.append({Severity::Warning, 0, *unwritable});
     const QByteArray written = ClassFileBytes(record, Catalogue, Settings.StartingEquipmentName);
     if (bytes != written) {
-        warning(FirstDifferentLine(bytes, written),
-                QStringLiteral("The file was edited by hand or written by another tool: from this line on it "
-                               "differs from what the editor writes for the class, and its next save "
-                               "rewrites it."));
+        findings.append({Severity::Warning, FirstDifferentLine(bytes, written),
+                         QStringLiteral("The file was edited by hand or written by another tool: from this "
+                                        "line on it differs from what the editor writes for the class, and "
+                                        "its next save rewrites it.")});
     }
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.Line < b.Line; });
@@ -207,4 +150,70 @@ ClassJudgement ClassChecker::Judge(const QString& path, QByteArrayView bytes)
             ClassSummary{record.ClassName, points, weight.Total, weight.WeightText, weight.MovementText,
                          weight.AmmoText},
             findings};
+}
+
+QList<Finding> ClassChecker::SaveRefusals(const LoadedClass& loaded, const ClassRecord& record,
+                                          qint64 points) const
+{
+    // Entry 0 is the starting item, which no line of the file sets.
+    const auto entryLine = [&loaded](qsizetype entry) {
+        return loaded.EntryLines.value(entry - 1);
+    };
+    QList<Finding> errors;
+    if (const std::optional<QString> overspent = OverspentRefusal(AvailablePointsText(points)))
+        errors.append({Severity::Error, 0, *overspent});
+    for (const RestrictionBreach& breach : RestrictionBreaches(record.Entries, Catalogue))
+        errors.append({Severity::Error, entryLine(breach.EntryOver), RestrictionBreachMessage(breach)});
+    if (const std::optional<UnmetSkillRequirement> unmet =
+            FirstUnmetSkillRequirement(record.Entries, Catalogue, record.Levels, Settings.ExplosivesSkillName,
+                                       Settings.MedicalSkillName))
+        errors.append({Severity::Error, entryLine(unmet->Entry), unmet->Message});
+    if (const std::optional<QString> refusal = ClassNameRefusal(record.ClassName))
+        errors.append({Severity::Error, loaded.ClassNameLine, *refusal});
+    return errors;
+}
+
+QList<Finding> ClassChecker::NameFindings(const LoadedClass& loaded, const ClassRecord& record,
+                                          const QString& fileName, const QString& listedName) const
+{
+    QList<Finding> warnings;
+    if (record.ClassName != listedName) {
+        warnings.append({Severity::Warning, loaded.ClassNameLine,
+                         QStringLiteral("The class is named \"%1\", but the class list shows its file as "
+                                        "\"%2\": the editor saves the class loaded from it as \"%3\".")
+                             .arg(record.ClassName, listedName, ClassFileName(record.ClassName))});
+    }
+    if (fileName.compare(ClassFileName(listedName), Qt::CaseInsensitive) != 0) {
+        warnings.append(
+            {Severity::Warning, 0,
+             QStringLiteral("The class list shows this file as \"%1\", and picking it there loads "
+                            "\"%2\" instead: the editor never loads this file.")
+                 .arg(listedName, ClassFileName(listedName))});
+    }
+    return warnings;
+}
+
+QList<Finding> ClassChecker::ModelFindings(const LoadedClass& loaded, const ClassRecord& record)
+{
+    if (record.Model.isEmpty() || !Models.Listed())
+        return {};
+    const std::optional<QString> model = Models.Find(record.Model);
+    if (!model) {
+        return {{Severity::Warning, loaded.SkinLine,
+                 QStringLiteral("The models folder has no model \"%1\".").arg(record.Model)}};
+    }
+    const SkinLists& skins = Models.SkinsOf(*model);
+    const std::array<std::tuple<const char*, const QString*, const QStringList*>, 3> parts = {
+        {{"head", &record.HeadSkin, &skins.Head},
+         {"body", &record.BodySkin, &skins.Body},
+         {"legs", &record.LegsSkin, &skins.Legs}}};
+    QList<Finding> warnings;
+    for (const auto& [part, skin, offered] : parts) {
+        if (!skin->isEmpty() && !offered->contains(*skin, Qt::CaseInsensitive)) {
+            warnings.append({Severity::Warning, loaded.SkinLine,
+                             QStringLiteral("The model \"%1\" has no %2 skin \"%3\" in its skin folders.")
+                                 .arg(*model, QLatin1StringView(part), *skin)});
+        }
+    }
+    return warnings;
 }

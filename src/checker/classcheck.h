@@ -2,6 +2,7 @@
 
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
+#include "classfile/classfilereader.h"
 #include "models/modellibrary.h"
 #include "platform/fixeddecimal.h"
 
@@ -82,6 +83,14 @@ public:
     ClassJudgement Judge(const QString& path, QByteArrayView bytes);
 
 private:
+    // What Save would refuse of the class (errors), with the lines that set what it refuses.
+    QList<Finding> SaveRefusals(const LoadedClass& loaded, const ClassRecord& record, qint64 points) const;
+    // A class name that a save would write elsewhere, and a file that the class list never loads.
+    QList<Finding> NameFindings(const LoadedClass& loaded, const ClassRecord& record, const QString& fileName,
+                                const QString& listedName) const;
+    // A model or skin that the window does not offer.
+    QList<Finding> ModelFindings(const LoadedClass& loaded, const ClassRecord& record);
+
     const AppSettings& Settings;
     const EquipmentCatalogue& Catalogue;
     OfferedModels Models;

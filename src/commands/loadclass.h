@@ -14,7 +14,7 @@ Result<QByteArray> ReadClassFileBytes(const QString& path);
 
 // Reads the class file of the class named by the class name text (trimmed of blanks) from the characters
 // folder; a file whose name differs only in case is found too. A file that ReadClassFileBytes refuses is
-// refused with its message. The window clears the
-// class before it applies the outcome, whether the file could be read or not.
+// refused with its message. The window clears the class before it applies the outcome, whether the file
+// could be read or not.
 Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
                                   const EquipmentCatalogue& catalogue, PathStyle style);
