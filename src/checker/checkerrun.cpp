@@ -29,15 +29,13 @@ QString ConsoleText(QString message)
 }
 
 // The class files that the arguments name, as native paths shown as given: a file itself, a folder its
-// class files as the class list finds them. Empty and a reason when one of them does not exist.
-std::optional<QStringList> ClassFilesNamed(const QStringList& arguments, QString& reason)
+// class files as the class list finds them. Fails when one of them does not exist.
+Result<QStringList> ClassFilesNamed(const QStringList& arguments)
 {
     QStringList files;
     for (const QString& argument : arguments) {
-        if (!PathExists(argument)) {
-            reason = QStringLiteral("%1: no such file or folder").arg(argument);
-            return std::nullopt;
-        }
+        if (!PathExists(argument))
+            return Result<QStringList>::Failure(QStringLiteral("%1: no such file or folder").arg(argument));
         const QString located = LocatePath(argument);
         if (!QFileInfo(located).isDir()) {
             files.append(Native(located));
@@ -47,6 +45,66 @@ std::optional<QStringList> ClassFilesNamed(const QStringList& arguments, QString
             files.append(Native(QDir(located).filePath(fileName)));
     }
     return files;
+}
+
+// The command line as the checker takes it.
+struct CheckOptions {
+    QCommandLineParser Parser;
+    QCommandLineOption Help = Parser.addHelpOption();
+    QCommandLineOption Version = Parser.addVersionOption();
+    QCommandLineOption Settings{
+        QStringLiteral("settings"),
+        QStringLiteral("The settings file to read instead of the editor's beside this "
+                       "program; the paths in it count from its folder."),
+        QStringLiteral("file")};
+    QCommandLineOption Weapons{
+        QStringLiteral("weapons"),
+        QStringLiteral("The weapons file to read instead of the one the settings name."),
+        QStringLiteral("file")};
+    QCommandLineOption Json{QStringLiteral("json"), QStringLiteral("Print one JSON document.")};
+    QCommandLineOption Quiet{QStringLiteral("quiet"),
+                             QStringLiteral("Print only the findings and the total.")};
+
+    CheckOptions()
+    {
+        Parser.setApplicationDescription(
+            QStringLiteral("Checks Halcyx class files by the rules of the Rostermaker editor: what it would "
+                           "refuse to save, what it reads otherwise or drops, and what its next save would "
+                           "change.\nExit status: 0 when no class has an error, 1 when one has, 2 when the "
+                           "check could not run."));
+        Parser.addOptions({Settings, Weapons, Json, Quiet});
+        Parser.addPositionalArgument(
+            QStringLiteral("paths"),
+            QStringLiteral("Class files, or folders whose class files (*.cfg) to check; "
+                           "by default the characters folder of the settings."),
+            QStringLiteral("[paths...]"));
+    }
+};
+
+// The settings as the editor reads them, with nothing made on disk, from the editor's settings file or the
+// one named; location becomes the place the named file's paths count from. Its messages go to err. Fails
+// when a settings file named cannot be read.
+Result<AppSettings> SettingsToCheckWith(const CheckOptions& options, ProgramLocation& location,
+                                        QTextStream& err)
+{
+    QString settingsFile = ToNativePath(SettingsFilePathFor(location), location.Style);
+    const bool named = options.Parser.isSet(options.Settings);
+    if (named) {
+        const QFileInfo file(options.Parser.value(options.Settings));
+        location = {Native(file.absolutePath()), file.completeBaseName(), NativePathStyle()};
+        settingsFile = Native(file.absoluteFilePath());
+    }
+    const Result<IniFile> values = ReadSettingsFile(settingsFile);
+    if (!values && named)
+        return Result<AppSettings>::Failure(values.Reason());
+    Result<AppSettings> read = SettingsFromFile(values, settingsFile, location);
+    for (const QString& message : read.Messages())
+        err << ConsoleText(message) << "\n";
+    AppSettings settings = *std::move(read);
+    if (options.Parser.isSet(options.Weapons))
+        settings.WeaponsFileName =
+            Native(QFileInfo(options.Parser.value(options.Weapons)).absoluteFilePath());
+    return settings;
 }
 
 } // namespace
@@ -63,85 +121,35 @@ QString EditorBaseName()
 int RunChecker(const QStringList& arguments, const ProgramLocation& editor, QTextStream& out,
                QTextStream& err)
 {
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Checks Halcyx class files by the rules of the Rostermaker editor: what it would refuse to save, "
-        "what "
-        "it reads otherwise or drops, and what its next save would change.\n"
-        "Exit status: 0 when no class has an error, 1 when one has, 2 when the check could not run."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption settingsOption(
-        QStringLiteral("settings"),
-        QStringLiteral(
-            "The settings file to read instead of the editor's beside this program; the paths in it "
-            "count from its folder."),
-        QStringLiteral("file"));
-    const QCommandLineOption weaponsOption(
-        QStringLiteral("weapons"),
-        QStringLiteral("The weapons file to read instead of the one the settings name."),
-        QStringLiteral("file"));
-    const QCommandLineOption jsonOption(QStringLiteral("json"), QStringLiteral("Print one JSON document."));
-    const QCommandLineOption quietOption(QStringLiteral("quiet"),
-                                         QStringLiteral("Print only the findings and the total."));
-    parser.addOptions({settingsOption, weaponsOption, jsonOption, quietOption});
-    parser.addPositionalArgument(
-        QStringLiteral("paths"),
-        QStringLiteral(
-            "Class files, or folders whose class files (*.cfg) to check; by default the characters "
-            "folder of the settings."),
-        QStringLiteral("[paths...]"));
-
-    if (!parser.parse(arguments)) {
-        err << parser.errorText() << "\n" << Qt::flush;
+    CheckOptions options;
+    QCommandLineParser& parser = options.Parser;
+    const auto couldNotRun = [&err](const QString& reason) {
+        err << ConsoleText(reason) << "\n" << Qt::flush;
         return CouldNotRun;
-    }
-    if (parser.isSet(helpOption)) {
-        out << parser.helpText() << Qt::flush;
-        return AllSound;
-    }
-    if (parser.isSet(versionOption)) {
-        out << "rostermaker-check " << QStringLiteral(ROSTERMAKER_VERSION) << "\n" << Qt::flush;
+    };
+    if (!parser.parse(arguments))
+        return couldNotRun(parser.errorText());
+    if (parser.isSet(options.Help) || parser.isSet(options.Version)) {
+        out << (parser.isSet(options.Help) ? parser.helpText()
+                                           : QStringLiteral("rostermaker-check " ROSTERMAKER_VERSION "\n"))
+            << Qt::flush;
         return AllSound;
     }
 
-    // The settings as the editor reads them, but nothing made on disk.
     ProgramLocation location = editor;
-    QString settingsFile = ToNativePath(SettingsFilePathFor(editor), editor.Style);
-    if (parser.isSet(settingsOption)) {
-        const QFileInfo named(parser.value(settingsOption));
-        location = {Native(named.absolutePath()), named.completeBaseName(), NativePathStyle()};
-        settingsFile = Native(named.absoluteFilePath());
-    }
-    const Result<IniFile> settingsValues = ReadSettingsFile(settingsFile);
-    if (!settingsValues && parser.isSet(settingsOption)) {
-        err << settingsValues.Reason() << "\n" << Qt::flush;
-        return CouldNotRun;
-    }
-    const Result<AppSettings> read = SettingsFromFile(settingsValues, settingsFile, location);
-    for (const QString& message : read.Messages())
-        err << ConsoleText(message) << "\n";
-    AppSettings settings = *read;
-    if (parser.isSet(weaponsOption))
-        settings.WeaponsFileName = Native(QFileInfo(parser.value(weaponsOption)).absoluteFilePath());
+    const Result<AppSettings> settings = SettingsToCheckWith(options, location, err);
+    if (!settings)
+        return couldNotRun(settings.Reason());
+    const Result<EquipmentCatalogue> catalogue = LoadWeaponsFile(*settings, location);
+    if (!catalogue)
+        return couldNotRun(catalogue.Reason());
+    const QStringList paths = parser.positionalArguments();
+    const Result<QStringList> files =
+        ClassFilesNamed(paths.isEmpty() ? QStringList{settings->CharacterPath} : paths);
+    if (!files)
+        return couldNotRun(files.Reason());
 
-    const Result<EquipmentCatalogue> catalogue = LoadWeaponsFile(settings, location);
-    if (!catalogue) {
-        err << ConsoleText(catalogue.Reason()) << "\n" << Qt::flush;
-        return CouldNotRun;
-    }
-
-    QStringList named = parser.positionalArguments();
-    if (named.isEmpty())
-        named.append(settings.CharacterPath);
-    QString reason;
-    const std::optional<QStringList> files = ClassFilesNamed(named, reason);
-    if (!files) {
-        err << reason << "\n" << Qt::flush;
-        return CouldNotRun;
-    }
-
-    ClassChecker checker(settings, *catalogue, location);
+    ClassChecker checker(*settings, *catalogue, location);
     if (!checker.ModelsListed())
         err << ModelsFolderMissingMessage() << " The classes' models and skins are not checked.\n";
     err << Qt::flush;
@@ -150,10 +158,8 @@ int RunChecker(const QStringList& arguments, const ProgramLocation& editor, QTex
     for (const QString& file : *files)
         judgements.append(checker.Check(file));
 
-    if (parser.isSet(jsonOption))
-        out << QString::fromUtf8(JsonReport(judgements));
-    else
-        out << TextReport(judgements, parser.isSet(quietOption));
-    out << Qt::flush;
+    out << (parser.isSet(options.Json) ? QString::fromUtf8(JsonReport(judgements))
+                                       : TextReport(judgements, parser.isSet(options.Quiet)))
+        << Qt::flush;
     return TotalsOf(judgements).WithErrors > 0 ? SomeErrors : AllSound;
 }
