@@ -107,6 +107,17 @@ cpu=$(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')
         calc "printf \"| %s | %.1f µs | %.1f µs |\n\", \"${step#*:}\", $(value "BM_$name" 3), $(value "BM_$name" 4)"
     done
     echo
+    echo "## Checking a folder of 10,000 class files (10,000 items)"
+    echo
+    echo "| Step | Real time | CPU time |"
+    echo "|---|---:|---:|"
+    for step in "ReadClassFolder:floor: the folder listed, every file read and decoded" \
+        "CheckClassFolder:\`ClassChecker::Check\` on every file (listed, read, judged)" \
+        "RunChecker:the whole program (settings, weapons file, check, JSON report)"; do
+        name=${step%%:*}
+        calc "printf \"| %s | %.0f ms | %.0f ms |\n\", \"${step#*:}\", $(value "BM_$name" 3), $(value "BM_$name" 4)"
+    done
+    echo
     echo "## Start-up to a filled window (offscreen, fresh process per run)"
     echo
     echo "Start-up: wall time from \`main()\` on: QApplication, \`Main\` (settings, weapons file, window," \
