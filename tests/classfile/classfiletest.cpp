@@ -10,10 +10,15 @@
 
 namespace {
 
-const EquipmentCatalogue& Catalogue() // of data/catalogue.csv
+// A weapons file of the data folder, its rows under the header read into a catalogue.
+EquipmentCatalogue CatalogueFile(const QString& name)
 {
-    static const EquipmentCatalogue catalogue = CatalogueOf(
-        QString::fromUtf8(TestDataFile(u"catalogue.csv"_s)).split(u"\r\n"_s, Qt::SkipEmptyParts).mid(1));
+    return CatalogueOf(QString::fromUtf8(TestDataFile(name)).split(u"\r\n"_s, Qt::SkipEmptyParts).mid(1));
+}
+
+const EquipmentCatalogue& Catalogue()
+{
+    static const EquipmentCatalogue catalogue = CatalogueFile(u"catalogue.csv"_s);
     return catalogue;
 }
 
@@ -61,14 +66,7 @@ LoadedClass ReadCase(const QString& name)
 // Items that share display names, as shared-names.txt describes them.
 const EquipmentCatalogue& SharedNames()
 {
-    static const EquipmentCatalogue catalogue = [] {
-        QStringList rows = {"twin_a,Twin,,1,,,,,,,,,", "medkit,Medkit,,2,,,,,,,1,,",
-                            "bandage,Medkit,,1,,,,,,,,,", "pistol,Pistol,,2,,,,,,,,,"};
-        for (int i = 0; i < 30; ++i)
-            rows.append(u"filler%1,Filler %1,,1,,,,,,,,,"_s.arg(i));
-        rows.append(u"twin_b,Twin,,2,,,,,,,,,"_s);
-        return CatalogueOf(rows);
-    }();
+    static const EquipmentCatalogue catalogue = CatalogueFile(u"shared-names.csv"_s);
     return catalogue;
 }
 

@@ -78,13 +78,7 @@ private slots:
                                             u"003"_s, u"2000400003", u"M4A1;Twin"_s);
         QVERIFY(SaveClassFile(charlie, Catalogue(), settings, NativePathStyle()));
         QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Charlie.CFG"});
-        const QByteArray file =
-            CrLfBytes({"//Halcyx Character file for Charlie. Editing this file directly may result in server "
-                       "weight or point verification failure.",
-                       "set class \"Charlie\"", "set callsign \"Hawk\"", "set skin \"trooper/001 002 003\"",
-                       "set proficiency1 pistol2", "set proficiency5 sniperrifle4",
-                       "set proficiency10 stealth3", "", "//Weapons and Equipment", "set equipment1 m4a1",
-                       "set equipment2 twin_a", "set equipment3 twin_b", ""});
+        const QByteArray file = TestDataFile(u"charlie.cfg"_s);
         QCOMPARE(ReadTestFile(dir.Path(u"Charlie.CFG"_s)), file);
         const Result<LoadedClass> loaded =
             LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
