@@ -17,28 +17,6 @@ namespace {
 
 using Severity = Finding::Severity;
 
-// What a line that the reader passes over, or reads otherwise, does to the class.
-QString LineNoteText(const LineNote& note)
-{
-    switch (note.What) {
-    case LineNote::Kind::UnknownItem:
-        return QStringLiteral("The weapons file has no item \"%1\": the editor leaves this line out when it "
-                              "loads the class.")
-            .arg(note.Text);
-    case LineNote::Kind::IncompleteSkinLine:
-        return QStringLiteral("The skin line is not \"model/head body legs\": the editor reads the skins it "
-                              "lacks as empty.");
-    case LineNote::Kind::UnknownProficiency:
-        return QStringLiteral("No proficiency has the number and name of this line: the editor ignores it.");
-    case LineNote::Kind::OtherLevel:
-        return QStringLiteral("The level is not a digit from 0 to 4: the editor reads 5 to 9 as 4 and "
-                              "anything else as 0.");
-    case LineNote::Kind::UnknownLine:
-        break;
-    }
-    return QStringLiteral("The editor does not read this line and leaves it out when it saves the class.");
-}
-
 // The line (from 1) of file on which it first differs from written.
 qsizetype FirstDifferentLine(QByteArrayView file, QByteArrayView written)
 {
@@ -125,10 +103,11 @@ ClassJudgement ClassChecker::Judge(const QString& path, QByteArrayView bytes)
     const qint64 points = AvailablePoints(Settings.StartingPoints, record.Levels, record.Entries, Catalogue);
 
     QList<Finding> findings = SaveRefusals(loaded, record, points);
-    for (const LineNote& note : loaded.Notes) // lines that the load passes over or reads otherwise
+    for (const LineNote& note :
+         LoadNotes(loaded, listedName)) // lines the load passes over or reads otherwise
         findings.append({note.What == LineNote::Kind::UnknownItem ? Severity::Error : Severity::Warning,
                          note.Line, LineNoteText(note)});
-    findings += NameFindings(loaded, record, fileName, listedName);
+    findings += NameFindings(fileName, listedName);
     findings += ModelFindings(loaded, record);
     if (const std::optional<QString> unwritable =
             UnwritableTextRefusal(record, Catalogue, Settings.StartingEquipmentName))
@@ -173,16 +152,9 @@ QList<Finding> ClassChecker::SaveRefusals(const LoadedClass& loaded, const Class
     return errors;
 }
 
-QList<Finding> ClassChecker::NameFindings(const LoadedClass& loaded, const ClassRecord& record,
-                                          const QString& fileName, const QString& listedName) const
+QList<Finding> ClassChecker::NameFindings(const QString& fileName, const QString& listedName) const
 {
     QList<Finding> warnings;
-    if (record.ClassName != listedName) {
-        warnings.append({Severity::Warning, loaded.ClassNameLine,
-                         QStringLiteral("The class is named \"%1\", but the class list shows its file as "
-                                        "\"%2\": the editor saves the class loaded from it as \"%3\".")
-                             .arg(record.ClassName, listedName, ClassFileName(record.ClassName))});
-    }
     if (fileName.compare(ClassFileName(listedName), Qt::CaseInsensitive) != 0) {
         warnings.append(
             {Severity::Warning, 0,

@@ -85,9 +85,8 @@ public:
 private:
     // What Save would refuse of the class (errors), with the lines that set what it refuses.
     QList<Finding> SaveRefusals(const LoadedClass& loaded, const ClassRecord& record, qint64 points) const;
-    // A class name that a save would write elsewhere, and a file that the class list never loads.
-    QList<Finding> NameFindings(const LoadedClass& loaded, const ClassRecord& record, const QString& fileName,
-                                const QString& listedName) const;
+    // A file that the class list never loads.
+    QList<Finding> NameFindings(const QString& fileName, const QString& listedName) const;
     // A model or skin that the window does not offer.
     QList<Finding> ModelFindings(const LoadedClass& loaded, const ClassRecord& record);
 

@@ -1,6 +1,7 @@
 #include "classfile/classfilename.h"
 
 #include "platform/codepage.h"
+#include "platform/files.h"
 #include "platform/listing.h"
 #include "platform/text.h"
 
@@ -41,6 +42,16 @@ QString ClassFileName(const QString& className)
 QString ClassFilePath(const QString& characterPath, const QString& className, PathStyle style)
 {
     return ToNativePath(JoinPath(characterPath, ClassFileName(className), style), style);
+}
+
+QString ClassFileToLoad(const QString& characterPath, const QString& classNameText,
+                        const QString& listedFileName, PathStyle style)
+{
+    if (listedFileName.isEmpty() ||
+        listedFileName.compare(ClassFileName(classNameText), Qt::CaseInsensitive) != 0)
+        return ClassFilePath(characterPath, classNameText, style);
+    // The listed name as it stands: on Posix it may hold a "\", which is no separator there.
+    return LocatePath(ToNativePath(characterPath, style)) + Separator(NativePathStyle()) + listedFileName;
 }
 
 QString ClassNameOfFile(const QString& fileName)

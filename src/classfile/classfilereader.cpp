@@ -1,5 +1,6 @@
 #include "classfile/classfilereader.h"
 
+#include "classfile/classfilename.h"
 #include "platform/text.h"
 #include "platform/textlines.h"
 
@@ -200,6 +201,40 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
     std::stable_sort(loaded.Notes.begin(), loaded.Notes.end(),
                      [](const LineNote& a, const LineNote& b) { return a.Line < b.Line; });
     return loaded;
+}
+
+QString LineNoteText(const LineNote& note)
+{
+    switch (note.What) {
+    case LineNote::Kind::UnknownItem:
+        return QStringLiteral("item \"%1\" is not in the weapons file: it is left out").arg(note.Text);
+    case LineNote::Kind::IncompleteSkinLine:
+        return QStringLiteral("the skin line is not \"model/head body legs\": the skins it lacks are read as "
+                              "empty");
+    case LineNote::Kind::UnknownProficiency:
+        return QStringLiteral("no proficiency has the number and name of this line: it is left out");
+    case LineNote::Kind::OtherLevel:
+        return QStringLiteral(
+            "the level is not a digit from 0 to 4: 5 to 9 are read as 4, anything else as 0");
+    case LineNote::Kind::UnknownLine:
+        break;
+    case LineNote::Kind::OtherClassName:
+        return QStringLiteral("the class is named \"%1\" here: a save writes it to %2")
+            .arg(note.Text, ClassFileName(note.Text));
+    }
+    return QStringLiteral("the editor does not read this line: it is left out");
+}
+
+QList<LineNote> LoadNotes(const LoadedClass& loaded, const QString& listedName)
+{
+    QList<LineNote> notes = loaded.Notes;
+    if (loaded.ClassName && *loaded.ClassName != listedName) {
+        const auto after =
+            std::upper_bound(notes.begin(), notes.end(), loaded.ClassNameLine,
+                             [](qsizetype line, const LineNote& note) { return line < note.Line; });
+        notes.insert(after, {LineNote::Kind::OtherClassName, loaded.ClassNameLine, *loaded.ClassName});
+    }
+    return notes;
 }
 
 ClassRecord LoadedClassRecord(const LoadedClass& loaded, const QString& pickedName,

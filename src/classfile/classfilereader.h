@@ -18,8 +18,8 @@ struct SkinSet {
 };
 
 // A line that the reader passes over, or reads otherwise than it stands: the editor's next save of the
-// class drops it or writes it otherwise. The window loads such lines without a word; the checker reports
-// them.
+// class drops it or writes it otherwise. The window tells the player of them after a load; the checker
+// reports them.
 struct LineNote {
     enum class Kind {
         UnknownItem,        // an equipment line whose internal name no catalogue item has (Text: the name)
@@ -27,11 +27,16 @@ struct LineNote {
         UnknownProficiency, // a "set proficiency" line whose number and keyword name no proficiency
         OtherLevel,         // a proficiency line whose level is not one digit from 0 to 4
         UnknownLine,        // any other line that no rule reads, but a comment ("//") or an empty line
+        OtherClassName,     // a class line naming another class than the file (Text: the class name)
     };
     Kind What;
     qsizetype Line; // from 1
-    QString Text;   // the line without its quotes
+    QString Text;   // the line without its quotes, unless said otherwise above
 };
+
+// What the note tells of its line, for the window and the checker alike: "item "m203" is not in the
+// weapons file: it is left out".
+QString LineNoteText(const LineNote& note);
 
 // What a class file sets in the window. Values that no line of the file sets stay empty: the window
 // then keeps the class name as picked, and shows no callsign, model or skins.
@@ -68,6 +73,10 @@ struct LoadedClass {
 //    read back as that one entry.
 // Lines that no rule reads, or that a rule reads otherwise than they stand, are noted (see LineNote).
 LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalogue);
+
+// The notes of a load of the class file listed as listedName: the reader's notes and, when the class line
+// names another class, a note of that (the next save writes the file of that name), in line order.
+QList<LineNote> LoadNotes(const LoadedClass& loaded, const QString& listedName);
 
 // The class that a loaded file leaves in a window cleared before: the class name from the file, else the
 // name as picked (untrimmed, as the class list shows it); callsign, model and skins that no line sets

@@ -28,10 +28,11 @@ Result<QByteArray> ReadClassFileBytes(const QString& path)
 }
 
 Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
-                                  const EquipmentCatalogue& catalogue, PathStyle style)
+                                  const EquipmentCatalogue& catalogue, PathStyle style,
+                                  const QString& listedFileName)
 {
     const Result<QByteArray> bytes =
-        ReadClassFileBytes(ClassFilePath(settings.CharacterPath, classNameText, style));
+        ReadClassFileBytes(ClassFileToLoad(settings.CharacterPath, classNameText, listedFileName, style));
     if (!bytes)
         return Result<LoadedClass>::Failure(bytes.Reason());
     return ReadClassFile(*bytes, catalogue);

@@ -12,9 +12,10 @@
 // and one of more than 16 MiB, are refused, each with its message.
 Result<QByteArray> ReadClassFileBytes(const QString& path);
 
-// Reads the class file of the class named by the class name text (trimmed of blanks) from the characters
-// folder; a file whose name differs only in case is found too. A file that ReadClassFileBytes refuses is
-// refused with its message. The window clears the class before it applies the outcome, whether the file
-// could be read or not.
+// Reads the class file that picking the class named by the class name text loads (ClassFileToLoad; the
+// class list entry was made from listedFileName, empty for a name typed). A file that ReadClassFileBytes
+// refuses is refused with its message. The window clears the class before it applies the outcome, whether
+// the file could be read or not.
 Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
-                                  const EquipmentCatalogue& catalogue, PathStyle style);
+                                  const EquipmentCatalogue& catalogue, PathStyle style,
+                                  const QString& listedFileName = {});

@@ -30,6 +30,10 @@ QString EntryIgnoringCase(const QString& folder, const QString& name)
 
 QString LocatePath(const QString& path)
 {
+#ifndef Q_OS_WIN
+    if (path.contains(u'\\') && QFileInfo::exists(path))
+        return path;
+#endif
     const QString native = ToNativePath(path, NativePathStyle());
 #ifdef Q_OS_WIN
     // NTFS and FAT do not tell case apart.

@@ -5,8 +5,9 @@
 #include <optional>
 
 // File system access. Every function takes a path in the native style (see paths.h; on Posix "\" is
-// taken as "/") and looks a path that does not exist as written up without regard to case, one missing
-// component at a time, so that game data made on Windows is found on case-sensitive disks.
+// taken as "/", unless the path names an existing file or folder as it stands, as a listing gives names
+// that may hold a "\") and looks a path that does not exist as written up without regard to case, one
+// missing component at a time, so that game data made on Windows is found on case-sensitive disks.
 
 // The native path that names an existing file or folder, its components matched without regard to case
 // where the exact ones are missing. Where nothing matches, the rest is kept as written.

@@ -103,9 +103,9 @@ private slots:
 
         const CheckerRun text = RunOn(game.Location(), {});
         const QStringList expected = {
-            path("Bad.cfg") + ":5: error: The weapons file has no item \"m203\"",
+            path("Bad.cfg") + ":5: error: item \"m203\" is not in the weapons file",
             path("Bad.cfg") + ":5: warning: The file was edited by hand",
-            path("Odd.cfg") + ":3: warning: The editor does not read this line",
+            path("Odd.cfg") + ":3: warning: the editor does not read this line",
             path("Odd.cfg") + ":3: warning: The file was edited by hand",
             path("Bad.cfg") + ": Bad | 1 error, 1 warning | 30 points left | 3.92 kg | Can move without",
             path("Good.cfg") + ": Good | sound | 30 points left | 3.92 kg | Can move without restrictions.",
@@ -186,7 +186,7 @@ private slots:
                       {u"--settings"_s, u"" ROSTERMAKER_DEMO_DATA "/tool/rostermaker.ini"_s});
         QVERIFY(checker.waitForFinished(60000));
         const QString out = QString::fromUtf8(checker.readAllStandardOutput()).replace(u"\r\n"_s, u"\n"_s);
-        QVERIFY2(out.contains(u"Scout.cfg:13: error: The weapons file has no item \"m203\""_s) &&
+        QVERIFY2(out.contains(u"Scout.cfg:13: error: item \"m203\" is not in the weapons file"_s) &&
                      out.contains(u"can\u2019t jump"_s) &&
                      out.endsWith(u"3 classes: 2 sound, 0 with warnings, 1 with errors\n"_s),
                  qPrintable(out));
