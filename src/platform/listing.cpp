@@ -1,6 +1,7 @@
 #include "platform/listing.h"
 
 #include "platform/files.h"
+#include "platform/paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -87,6 +88,37 @@ QStringList ListFiles(const QString& folder, const QString& pattern)
             matching.append(entry);
     }
     return SortedWithoutCase(matching);
+}
+
+std::optional<QStringList> PathsMatching(const QString& path)
+{
+    qsizetype nameStart = path.size();
+    while (nameStart > 0 && !IsSeparator(path.at(nameStart - 1), NativePathStyle()))
+        --nameStart;
+    const QStringView pattern = QStringView(path).sliced(nameStart);
+    if (!pattern.contains(u'*') && !pattern.contains(u'?'))
+        return std::nullopt;
+    const QString folder = path.first(nameStart);
+    const QStringList entries = QDir(LocatePath(folder.isEmpty() ? QStringLiteral(".") : folder))
+                                    .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+    QStringList matching;
+    for (const QString& entry : entries) {
+        if (MatchesWildcard(entry, pattern))
+            matching.append(entry);
+    }
+    QStringList paths;
+    for (const QString& name : SortedWithoutCase(matching))
+        paths.append(folder + name);
+    return paths;
+}
+
+bool ProgramExpandsWildcards()
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
 }
 
 std::optional<QStringList> ListSubfolders(const QString& folder)
