@@ -7,18 +7,18 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QTextStream>
-#include <cstdio>
 
 int main(int argc, char* argv[])
 {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("rostermaker-check"));
     const Utf8Console console;
-    // Unbuffered, so that a failed write (a full disk) shows in the stream's status with the system's
-    // reason. A closed pipe ends the program by its signal, as it ends other console programs.
+    // Standard output and error (descriptors 1 and 2 on every system) unbuffered, so that a failed write
+    // (a full disk) shows in the stream's status with the system's reason. A closed pipe ends the program
+    // by its signal, as it ends other console programs.
     QFile output, errorOutput;
-    if (!output.open(fileno(stdout), QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        !errorOutput.open(fileno(stderr), QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!output.open(1, QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        !errorOutput.open(2, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return 2;
     QTextStream out(&output);
     QTextStream err(&errorOutput);

@@ -89,6 +89,13 @@ void StartEach(const QString& report, const QStringList& prefixes)
         QVERIFY2(lines.at(i).startsWith(prefixes.at(i)), qPrintable(lines.at(i)));
 }
 
+// The system's words for a file that does not exist: "No such file or directory" on Linux.
+QString NoSuchFile()
+{
+    QFile file(QDir::temp().filePath(u"rostermaker-check: no such file"_s));
+    return file.open(QIODevice::ReadOnly) ? QString() : file.errorString();
+}
+
 // The lines of a text file beside the tests, between the line "$ command" of a fenced block and its end.
 QString QuotedOutput(const QString& path, const QString& command)
 {
@@ -212,7 +219,7 @@ private slots:
         StartEach(
             run.Out,
             {path(u"classes/old/Legacy.cfg"_s) + ": error: 40 points spent of a budget of 30: 10 over"_L1,
-             path(u"missing.cfg"_s) + ": error: No such file or directory [no-such-file]"_L1,
+             path(u"missing.cfg"_s) + u": error: "_s + NoSuchFile() + u" [no-such-file]"_s,
              path(u"empty"_s) + ": error: no class files (*.cfg) in this folder or its subfolders"_L1,
              path(u"classes/notes.txt"_s) + ": error: not a class file: the editor lists only files"_L1,
              path(u"classes/Good.cfg"_s) + ": Good | sound"_L1,
@@ -280,7 +287,7 @@ private slots:
         const CheckerRun json = RunOn(game.Location(), {u"--json"_s, u"--settings"_s, missing});
         const QJsonObject document = QJsonDocument::fromJson(json.Out.toUtf8()).object();
         QCOMPARE(document[u"errors"_s][0].toString(),
-                 u"cannot read the settings file %1: No such file or directory"_s.arg(missing));
+                 u"cannot read the settings file %1: %2"_s.arg(missing, NoSuchFile()));
         QCOMPARE(document[u"exitStatus"_s].toInt(), 2);
         QCOMPARE(json.Status, 2);
 
