@@ -38,6 +38,12 @@ Rule RuleOf(LineNote::Kind kind)
     return Rule::UnknownLine;
 }
 
+// The file's name: what follows the system's last separator (a name may hold a "\\" on Linux).
+QString FileNameOf(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
+
 // Names of files compared as the file system compares them.
 bool SameFileName(const QString& a, const QString& b)
 {
@@ -91,7 +97,7 @@ ClassChecker::ClassChecker(const AppSettings& settings, const EquipmentCatalogue
 ClassJudgement ClassChecker::Check(const QString& path, const QStringList& otherCases)
 {
     FileContent file = ReadWholeFile(path, LargestClassFile);
-    const QString listedName = ClassNameOfFile(LastPathComponent(path, NativePathStyle()));
+    const QString listedName = ClassNameOfFile(FileNameOf(path));
     switch (file.Result) {
     case FileContent::Outcome::Read:
         break;
@@ -110,7 +116,7 @@ ClassJudgement ClassChecker::Check(const QString& path, const QStringList& other
 
 ClassJudgement ClassChecker::Judge(const QString& path, QByteArrayView bytes, const QStringList& otherCases)
 {
-    const QString listedName = ClassNameOfFile(LastPathComponent(path, NativePathStyle()));
+    const QString listedName = ClassNameOfFile(FileNameOf(path));
     const LoadedClass loaded = ReadClassFile(bytes, Catalogue);
     const ClassRecord record = LoadedClassRecord(loaded, listedName, Settings.StartingEquipmentName);
     const qint64 points = AvailablePoints(Settings.StartingPoints, record.Levels, record.Entries, Catalogue);
@@ -179,16 +185,16 @@ QList<Finding> ClassChecker::NameFindings(const QString& path, const QString& li
                                           const QStringList& otherCases) const
 {
     const PathStyle style = NativePathStyle();
-    const QString fileName = LastPathComponent(path, style);
+    const QString fileName = FileNameOf(path);
     QList<Finding> warnings;
     // The file that picking the class list's entry for this file opens.
     const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
     const QString loaded = LocatePath(ClassFileToLoad(folder, listedName, fileName, style));
-    if (!SameFileName(LastPathComponent(loaded, style), fileName)) {
+    if (!SameFileName(FileNameOf(loaded), fileName)) {
         warnings.append({Rule::NeverLoaded, 0,
                          QStringLiteral("the class list shows this file as \"%1\" and loads %2 for it: the "
                                         "editor never loads this file")
-                             .arg(listedName, LastPathComponent(loaded, style))});
+                             .arg(listedName, FileNameOf(loaded))});
     }
     if (!otherCases.isEmpty()) {
         warnings.append({Rule::CaseConflict, 0,

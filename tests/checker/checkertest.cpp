@@ -243,6 +243,32 @@ private slots:
         QVERIFY(!ignored.Out.contains(u"missing"_s));
     }
 
+    // Names the window takes as they stand on a case-sensitive disk: two files named the same but for case
+    // are both checked, as the window lists and loads both, and each is flagged, as Windows keeps only one
+    // of them; a name holding a backslash is read, and its class name refused as Save refuses it.
+    void casePairAndBackslash_checkedAsTheWindowTakesThem()
+    {
+        GameFolder game;
+        MakeStandardGame(game);
+        game.AddFile(u"tool/characters/Alpha.cfg"_s, ClassBytes(u"Alpha"_s));
+        game.AddFile(u"tool/characters/Alpha.CFG"_s, ClassBytes(u"Alpha"_s, {"set proficiency1 pistol1"}));
+        if (QDir(game.Path(u"tool/characters"_s)).entryList(QDir::Files).size() < 2)
+            QSKIP("the file system does not tell case apart");
+        game.AddFile(u"tool/characters/Back\\slash.cfg"_s, ClassBytes(u"Back\\slash"_s));
+        const CheckerRun run = RunOn(game.Location(), {u"--no-recursive"_s});
+        const QString folder = game.Path(u"tool/characters/"_s);
+        StartEach(run.Out,
+                  {folder + u"Alpha.CFG: warning: Alpha.cfg beside it differs only in case: Windows keeps "
+                            "only one of them [case-conflict]"_s,
+                   folder + u"Alpha.cfg: warning: Alpha.CFG beside it differs only in case"_s,
+                   folder + u"Back\\slash.cfg:2: error: class name \"Back\\slash\": as the Character "
+                            "name is used as the file name"_s,
+                   folder + u"Alpha.CFG: Alpha | 1 warning | 29 points left"_s,
+                   folder + u"Alpha.cfg: Alpha | 1 warning | 30 points left"_s,
+                   folder + u"Back\\slash.cfg: Back\\slash | 1 error | 30 points left"_s,
+                   u"3 classes: 0 sound, 2 with warnings, 1 with errors"_s});
+    }
+
     // Quiet, a sound folder prints nothing at all, notes included, even without the settings file and the
     // models folder (as cron wants it); warnings stay silent unless they count as errors.
     void quiet_silentUnlessSomethingFails()
