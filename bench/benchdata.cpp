@@ -1,6 +1,6 @@
 #include "benchdata.h"
 
-#include "catalogue/weaponsfile.h"
+#include "catalogue/weaponsfilereader.h"
 #include "platform/codepage.h"
 
 #include <array>

@@ -1,6 +1,7 @@
 // Saving and loading a class of 100 items.
 
 #include "benchdata.h"
+#include "classfile/classfilename.h"
 #include "classfile/classfilereader.h"
 #include "classfile/classfilewriter.h"
 #include "commands/loadclass.h"
@@ -54,7 +55,7 @@ void BM_ClassFileBytes(benchmark::State& state)
             ClassFileBytes(record, TenThousandItemCatalogue(), settings.StartingEquipmentName).size());
 }
 
-// LoadClassFile: the file found by the class name, read, decoded and read into the class.
+// ClassFileToLoad and LoadClassFile: the file found by the class name, read, decoded and read into the class.
 void BM_LoadClass(benchmark::State& state)
 {
     QTemporaryDir folder;
@@ -63,8 +64,9 @@ void BM_LoadClass(benchmark::State& state)
     const QString path = QDir(folder.path()).filePath(QStringLiteral("Bench Class.cfg"));
     ReplaceFile(path, ClassFileBytes(record, TenThousandItemCatalogue(), settings.StartingEquipmentName));
     for (auto _ : state) {
-        const Result<LoadedClass> loaded = LoadClassFile(QStringLiteral("Bench Class"), settings,
-                                                         TenThousandItemCatalogue(), NativePathStyle());
+        const Result<LoadedClass> loaded = LoadClassFile(
+            ClassFileToLoad(settings.CharacterPath, QStringLiteral("Bench Class"), {}, NativePathStyle()),
+            TenThousandItemCatalogue());
         if (!loaded || loaded->Entries.size() != ClassItems)
             state.SkipWithError("the class did not load");
         benchmark::DoNotOptimize(loaded->Entries.size());

@@ -25,8 +25,8 @@
 #include <string_view>
 
 #ifdef Q_OS_WIN
-#include <windows.h> // before psapi.h
 #include <psapi.h>
+#include <windows.h> // before psapi.h
 #else
 #include <sys/resource.h>
 #endif

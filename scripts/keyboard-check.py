@@ -1,6 +1,7 @@
 """Uses the editor on a copy of the demo game by keyboard alone, as a screen reader user does: on a US and
 on a Russian layout, reading the focus and the values through the accessibility tree (AT-SPI) and
-listening for the announcements of changed values. Run by keyboard-check.sh, under Xvfb and a session bus.
+listening for the announcements of changed values; then, started anew, it loads the hand-edited class
+and reads the note of what the load left out. Run by keyboard-check.sh, under Xvfb and a session bus.
 Usage: keyboard-check.py <editor> <game folder>"""
 import os
 import subprocess
@@ -123,9 +124,41 @@ except subprocess.TimeoutExpired:
     program.kill()
     failures.append('Alt + the key of C and Es')
 
+
+
+def load_note():
+    for node in nodes(application()):
+        if node.getRoleName() == 'label' and node.name.startswith('Load note:'):
+            return node.name, node.description
+    return None, None
+
+
+# Started anew, the hand-edited class loaded from the class list by keys: the window's foot tells what the
+# load left out, with every line in its description, until Alt+A.
+program = subprocess.Popen([editor])
+time.sleep(3)
+subprocess.run(['xdotool', 'search', '--sync', '--name', 'Halcyx Rostermaker', 'windowfocus', '--sync'],
+               check=True)
+keys('Down', 'Down', 'Down', 'Down', 'Return')
+name, description = load_note()
+ok = (name or '').startswith('Load note: Scout.cfg was not loaded as written: line 6') and \
+    'line 13: item "m203" is not in the weapons file' in (description or '')
+print('%-4s %-48s %s' % ('ok' if ok else 'FAIL', 'Scout picked: the load note', name), flush=True)
+if not ok:
+    failures.append('the load note of Scout.cfg')
+keys('alt+a')
+name, _ = load_note()
+print('%-4s %-48s %s' % ('ok' if name == 'Load note:' else 'FAIL', 'Alt+A clears the note', name), flush=True)
+if name != 'Load note:':
+    failures.append('Alt+A clears the load note')
+keys('Escape')
+program.wait(timeout=5)
+
 listener.terminate()
 heard = listener.communicate()[0].splitlines()
-for value in ('Points Available: 23', 'Weight Consumed: 7.42 kg', 'Points Available: 30'):
+for value in ('Points Available: 23', 'Weight Consumed: 7.42 kg', 'Points Available: 30',
+              'Load note: Scout.cfg was not loaded as written: line 6, the level is not a digit from 0 to 4: '
+              '5 to 9 are read as 4, anything else as 0 (1 more)'):
     print('%-4s announced: %s' % ('ok' if value in heard else 'FAIL', value))
     if value not in heard:
         failures.append('announced ' + value)

@@ -8,6 +8,6 @@ xvfb-run -a -s "-screen 0 1000x700x24" sh -c '
     "$0" &
     pid=$!
     sleep 3
-    import -window root -crop 781x509+0+0 "$1"
+    import -window root -crop 781x529+0+0 "$1"
     kill $pid 2>/dev/null || true
 ' "$editor" "$out"

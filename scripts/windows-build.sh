@@ -169,7 +169,7 @@ folder=$(ls -d "$trial"/Rostermaker-*-win64)
     kill $pid 2>/dev/null || true' "$wine" "$build/screenshot.png" 2>>"$build/wine.log")
 echo "Screenshot of the unpacked editor under Wine: $build/screenshot.png"
 size=$(identify -format '%wx%h' "$build/screenshot.png")
-[ "$size" = 781x509 ] || { echo "The unpacked editor did not open its 781x509 window (the screen showed $size)"; exit 1; }
+[ "$size" = 781x529 ] || { echo "The unpacked editor did not open its 781x529 window (the screen showed $size)"; exit 1; }
 
 # --- rostermaker-check.exe on the demo game ----------------------------------------------------------
 # The unpacked checker run from its folder as an admin runs it in a console, with the archive's settings

@@ -12,6 +12,10 @@
 // and trailing blanks.
 QString ListedName(const Equipment& item);
 
+// An internal name as the class file reader takes it from an equipment line: without its double quotes
+// and without blanks around it.
+QString InternalNameAsRead(QString name);
+
 // The items of the weapons file in file order, read-only once built. Items are found by their listed name
 // and by InternalName through indexes that keep file order, so "every item of this name, in catalogue
 // order" costs no walk over the whole catalogue.
@@ -43,15 +47,35 @@ public:
     bool ItemNamesInUtf8() const { return NamesInUtf8; }
 
     // Calls visit(const Equipment&) for every item that an equipment line of a class file names, in
-    // catalogue order: name is the line's internal name as read from a file of the given encoding.
+    // catalogue order. lineName is the text after the blank that ends the line's counter, as it stands,
+    // quotes and blanks kept, in a file of the given encoding. The items are, first found first:
+    //  1. those whose InternalName is the name as the reader takes it (InternalNameAsRead), if not empty;
+    //  2. those whose InternalName is the name as it stands, as a save writes one with a double quote or
+    //     with blanks around it;
+    //  3. those of the one InternalName that reads as the name does (a line whose quotes or blanks a tool
+    //     dropped), unless two InternalNames read so.
     template <typename Visit>
-    void ForEachNamedInClassFile(const QString& name, FileEncoding classFileEncoding, Visit&& visit) const
+    void ForEachNamedInClassFile(const QString& lineName, FileEncoding classFileEncoding, Visit&& visit) const
     {
-        ForEachInChain(ByInternalName, NextSameInternalName, ClassFileKey(name, classFileEncoding), visit);
+        const QString written = ClassFileKey(lineName, classFileEncoding);
+        const QString read = InternalNameAsRead(written);
+        if (!read.isEmpty() && ForEachInChain(ByInternalName, NextSameInternalName, read, visit))
+            return;
+        if (!written.isEmpty() && written != read &&
+            ForEachInChain(ByInternalName, NextSameInternalName, written, visit))
+            return;
+        if (!read.isEmpty())
+            ForEachInChain(ByNameAsRead, NextSameNameAsRead, read, visit);
     }
 
-    // True when the name of an equipment line, read from a class file of the given encoding, names item.
-    bool NamedInClassFile(const Equipment& item, const QString& name, FileEncoding classFileEncoding) const;
+    // True when an equipment line's name (as for ForEachNamedInClassFile) names item.
+    bool NamedInClassFile(const Equipment& item, const QString& lineName,
+                          FileEncoding classFileEncoding) const;
+
+    // True when the line that a save writes for item reads back as item (and the items of its InternalName):
+    // false for an empty internal name, and for one that reads as another item's InternalName once its
+    // quotes and the blanks around it are dropped.
+    bool LoadsBack(const Equipment& item) const;
 
 private:
     // Items of one name form a chain: the hash gives the first and the last index, and the next index of
@@ -72,15 +96,17 @@ private:
         return classFileEncoding == FileEncoding::CodePage ? name : InternalNameKey(name);
     }
 
+    // False when no item has the name.
     template <typename Visit>
-    void ForEachInChain(const ChainIndex& index, const std::vector<qsizetype>& next, const QString& name,
+    bool ForEachInChain(const ChainIndex& index, const std::vector<qsizetype>& next, const QString& name,
                         Visit& visit) const
     {
         const auto found = index.constFind(name);
         if (found == index.constEnd())
-            return;
+            return false;
         for (qsizetype i = found->First; i >= 0; i = next[static_cast<std::size_t>(i)])
             visit(Items.at(i));
+        return true;
     }
 
     QList<Equipment> Items;
@@ -89,4 +115,8 @@ private:
     std::vector<qsizetype> NextSameListedName;
     ChainIndex ByInternalName;
     std::vector<qsizetype> NextSameInternalName;
+    // The items whose InternalName the reader takes otherwise, by InternalNameAsRead; a name that two
+    // InternalNames read as is left out.
+    ChainIndex ByNameAsRead;
+    std::vector<qsizetype> NextSameNameAsRead;
 };

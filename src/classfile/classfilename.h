@@ -13,12 +13,12 @@ QString ClassFileName(const QString& className);
 // trimmed of blanks and ".cfg", as a native path. The name keeps its case.
 QString ClassFilePath(const QString& characterPath, const QString& className, PathStyle style);
 
-// The class file, as a native path, that picking a class in the class list loads. The entry made from the
-// class file listedFileName of the characters folder (empty for a name typed) loads that very file when
-// its name is the class's own file name but for letter case, so that on a case-sensitive disk
-// "Alpha.cfg" and "Alpha.CFG" each open from their own entry; otherwise the class's own file
-// (ClassFilePath), found without regard to case where it is missing as written: Alpha.old.cfg, listed as
-// "Alpha", loads Alpha.cfg.
+// The class file, as a native path, that picking a class in the class list loads, and that saving the class
+// loaded from it replaces. The entry made from the class file listedFileName of the characters folder
+// (empty for a name typed) loads that very file when its name is the class's own file name but for letter
+// case, so that on a case-sensitive disk "Alpha.cfg" and "Alpha.CFG" each open from their own entry and
+// are saved again to themselves; otherwise the class's own file (ClassFilePath), found without regard to
+// case where it is missing as written: Alpha.old.cfg, listed as "Alpha", loads Alpha.cfg.
 QString ClassFileToLoad(const QString& characterPath, const QString& classNameText,
                         const QString& listedFileName, PathStyle style);
 

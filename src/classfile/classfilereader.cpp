@@ -53,11 +53,19 @@ int LevelAfter(QStringView line, qsizetype prefixLength)
     return std::min(c - u'0', HighestLevel);
 }
 
-// The counter runs up to the first blank after "set equipment", the internal name follows it.
-QString EquipmentNameOf(QStringView line, qsizetype prefixLength)
+// The internal name of an equipment line as it stands in the file, quotes and blanks kept: the text after
+// the blank that ends the counter, the first blank after "set equipment" in the line without its quotes.
+QString EquipmentNameOf(QStringView rawLine, qsizetype prefixLength)
 {
-    const qsizetype blank = line.indexOf(u' ', prefixLength);
-    return blank < 0 ? QString() : TrimmedFrom(line, blank + 1);
+    qsizetype unquoted = 0;
+    for (qsizetype i = 0; i < rawLine.size(); ++i) {
+        if (rawLine.at(i) == u'"')
+            continue;
+        if (unquoted >= prefixLength && rawLine.at(i) == u' ')
+            return rawLine.sliced(i + 1).toString();
+        ++unquoted;
+    }
+    return {};
 }
 
 std::array<QString, ProficiencyCount> ProficiencyPrefixes()
@@ -85,7 +93,7 @@ public:
 
     // An entry whose name several items share is written as one line per item, in catalogue order; such a
     // run of lines reads back as that one entry. Any other line adds the name of every item it names; a
-    // line that names none is noted.
+    // line that names none is noted with its name as read.
     void AddEntries(LoadedClass& loaded) const
     {
         QStringList& entries = loaded.Entries;
@@ -97,13 +105,13 @@ public:
                 continue;
             }
             const qsizetype before = entries.size();
-            if (!Names.at(line).isEmpty()) {
-                Catalogue.ForEachNamedInClassFile(
-                    Names.at(line), Encoding,
-                    [&entries](const Equipment& item) { entries.append(ListedName(item)); });
+            Catalogue.ForEachNamedInClassFile(Names.at(line), Encoding, [&entries](const Equipment& item) {
+                entries.append(ListedName(item));
+            });
+            if (entries.size() == before) {
+                loaded.Notes.append(
+                    {LineNote::Kind::UnknownItem, LineNumbers.at(line), InternalNameAsRead(Names.at(line))});
             }
-            if (entries.size() == before)
-                loaded.Notes.append({LineNote::Kind::UnknownItem, LineNumbers.at(line), Names.at(line)});
             while (loaded.EntryLines.size() < entries.size())
                 loaded.EntryLines.append(LineNumbers.at(line));
             ++line;
@@ -189,7 +197,7 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
             }
         }
         if (line.startsWith(EquipmentPrefix)) {
-            equipment.Add(EquipmentNameOf(line, EquipmentPrefix.size()), lineNumber);
+            equipment.Add(EquipmentNameOf(rawLine, EquipmentPrefix.size()), lineNumber);
             read = true;
         }
         if (!read && line.startsWith(AnyProficiencyPrefix))

@@ -66,9 +66,10 @@ struct LoadedClass {
 //    the slash the later skins are empty.
 //  - the proficiency line prefixes: the one character after the prefix; the digits 0 to 4 give that
 //    level, 5 to 9 the highest level 4, anything else or nothing level 0.
-//  - "set equipment": the internal name after the blank that ends the counter, trimmed of blanks; every
-//    catalogue item that the name names (see EquipmentCatalogue::ForEachNamedInClassFile) adds its name
-//    as the grid lists it, in catalogue order. An empty name, or one that no item has, adds nothing.
+//  - "set equipment": the internal name after the blank that ends the counter; every catalogue item that
+//    the name names (see EquipmentCatalogue::ForEachNamedInClassFile: first by the name trimmed of
+//    blanks, then as it stands with its quotes) adds its name as the grid lists it, in catalogue order.
+//    An empty name, or one that no item has, adds nothing.
 //    The lines that one entry wrote, every item of a name that several items share in catalogue order,
 //    read back as that one entry.
 // Lines that no rule reads, or that a rule reads otherwise than they stand, are noted (see LineNote).

@@ -126,6 +126,17 @@ std::optional<QString> UnwritableTextRefusal(const ClassRecord& record, const Eq
             }
         });
     }
+    ForEachWrittenItem(record, catalogue, startingEquipmentName, [&](const Equipment& item) {
+        if (!refusal && !catalogue.LoadsBack(item)) {
+            refusal =
+                QStringLiteral(
+                    "As the class file names the item \"%1\" by its internal name \"%2\", which is read "
+                    "back without double quotes and without blanks around it, the item would load back "
+                    "as another item or not at all. Remove the item from the class, or give it an "
+                    "internal name of its own in the weapons file.")
+                    .arg(ListedName(item), item.InternalName);
+        }
+    });
     if (refusal)
         return refusal;
 

@@ -25,6 +25,8 @@ QByteArray ClassFileBytes(const ClassRecord& record, const EquipmentCatalogue& c
 //  - a callsign, a model or a skin that the file holds (skins only with a model) with characters that the
 //    file code page cannot hold, which would be written as "?";
 //  - likewise the internal name of an item written, unless its weapons file was UTF-8;
+//  - an item whose line would not read back as that item (EquipmentCatalogue::LoadsBack): an internal name
+//    that is empty once its quotes and the blanks around it are gone, or that then reads as another's;
 //  - a model holding a slash, or a skin holding a blank or a slash, which the skin line would split
 //    elsewhere when read.
 // Each message names the field and what is not permitted.

@@ -20,13 +20,38 @@ Result<QByteArray> ReadClassFileBytes(const QString& path)
     return std::move(file.Bytes);
 }
 
-Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
-                                  const EquipmentCatalogue& catalogue, PathStyle style,
-                                  const QString& listedFileName)
+Result<LoadedClass> LoadClassFile(const QString& path, const EquipmentCatalogue& catalogue)
 {
-    const Result<QByteArray> bytes =
-        ReadClassFileBytes(ClassFileToLoad(settings.CharacterPath, classNameText, listedFileName, style));
+    const Result<QByteArray> bytes = ReadClassFileBytes(path);
     if (!bytes)
         return Result<LoadedClass>::Failure(bytes.Reason());
     return ReadClassFile(*bytes, catalogue);
+}
+
+namespace {
+
+QString NotLoadedAsWritten(const QString& fileName)
+{
+    return fileName + QStringLiteral(" was not loaded as written:");
+}
+
+} // namespace
+
+QString LoadNoteSummary(const QString& fileName, const QList<LineNote>& notes)
+{
+    if (notes.isEmpty())
+        return {};
+    QString summary = NotLoadedAsWritten(fileName) + QStringLiteral(" line %1, ").arg(notes.first().Line) +
+                      LineNoteText(notes.first());
+    if (notes.size() > 1)
+        summary += QStringLiteral(" (%1 more)").arg(notes.size() - 1);
+    return summary;
+}
+
+QString LoadNoteDetails(const QString& fileName, const QList<LineNote>& notes)
+{
+    QString details = NotLoadedAsWritten(fileName);
+    for (const LineNote& note : notes)
+        details += QStringLiteral("\nline %1: ").arg(note.Line) + LineNoteText(note);
+    return details;
 }

@@ -15,10 +15,15 @@ inline constexpr qint64 LargestClassFile = 16 * 1024 * 1024;
 // and one larger than LargestClassFile, are refused, each with its message.
 Result<QByteArray> ReadClassFileBytes(const QString& path);
 
-// Reads the class file that picking the class named by the class name text loads (ClassFileToLoad; the
-// class list entry was made from listedFileName, empty for a name typed). A file that ReadClassFileBytes
-// refuses is refused with its message. The window clears the class before it applies the outcome, whether
-// the file could be read or not.
-Result<LoadedClass> LoadClassFile(const QString& classNameText, const AppSettings& settings,
-                                  const EquipmentCatalogue& catalogue, PathStyle style,
-                                  const QString& listedFileName = {});
+// Reads the class file at path (see ClassFileToLoad). A file that ReadClassFileBytes refuses is refused with
+// its message. The window clears the class before it applies the outcome, whether the file could be read
+// or not.
+Result<LoadedClass> LoadClassFile(const QString& path, const EquipmentCatalogue& catalogue);
+
+// What the window tells after a load whose file it did not load as written (see LoadNotes), on one line:
+// "Scout.cfg was not loaded as written: line 13, item "m203" is not in the weapons file: it is left out
+// (1 more)"; empty when there is nothing to tell.
+QString LoadNoteSummary(const QString& fileName, const QList<LineNote>& notes);
+
+// Every note of the load, one a line: "Scout.cfg was not loaded as written:", then "line 13: item ...".
+QString LoadNoteDetails(const QString& fileName, const QList<LineNote>& notes);

@@ -30,7 +30,7 @@ std::optional<QString> AltSaveRefusal(const QString& pointsText)
 }
 
 Result<> SaveClassFile(const ClassRecord& record, const EquipmentCatalogue& catalogue,
-                       const AppSettings& settings, PathStyle style)
+                       const AppSettings& settings, PathStyle style, const QString& loadedFileName)
 {
     std::optional<QString> refusal = SkillRequirementsRefusal(
         record.Entries, catalogue, record.Levels, settings.ExplosivesSkillName, settings.MedicalSkillName);
@@ -44,7 +44,7 @@ Result<> SaveClassFile(const ClassRecord& record, const EquipmentCatalogue& cata
     if (Result<> folder = MakeCharactersFolder(settings.CharacterPath); !folder)
         return folder;
 
-    const QString path = ClassFilePath(settings.CharacterPath, record.ClassName, style);
+    const QString path = ClassFileToLoad(settings.CharacterPath, record.ClassName, loadedFileName, style);
     if (const std::optional<QString> failure =
             ReplaceFile(path, ClassFileBytes(record, catalogue, settings.StartingEquipmentName)))
         return Result<>::Failure(QStringLiteral("Unable to save the class file ") + path +

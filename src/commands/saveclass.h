@@ -33,10 +33,11 @@ std::optional<QString> AltSaveRefusal(const QString& pointsText);
 //  5. the file: its complete new content replaces the old file in one step, and a file that cannot be
 //     written (read-only, full disk) gives a message with its path and the system's reason and stays as
 //     it was.
-// An existing file whose name differs from the class's only in case is the one replaced. A successful save
-// shows nothing.
+// The file is the one the class was loaded from (loadedFileName, in the characters folder; empty for none)
+// when the class name still names it but for letter case, else an existing file whose name differs from the
+// class's only in case, else the class's own (see ClassFileToLoad). A successful save shows nothing.
 Result<> SaveClassFile(const ClassRecord& record, const EquipmentCatalogue& catalogue,
-                       const AppSettings& settings, PathStyle style);
+                       const AppSettings& settings, PathStyle style, const QString& loadedFileName = {});
 
 // After a save, the class name text as typed joins the class list unless an entry equals it exactly.
 bool JoinsClassList(const QStringList& classList, const QString& classNameText);

@@ -1,24 +1,20 @@
 #include "ui/form1.h"
 
 #include "classfile/classfilename.h"
-#include "commands/keycommands.h"
 #include "commands/loadclass.h"
 #include "commands/saveclass.h"
-#include "platform/keys.h"
+#include "platform/files.h"
 #include "rules/points.h"
 #include "rules/selection.h"
 #include "rules/weight.h"
 #include "ui/cataloguegridmodel.h"
-#include "ui/inputguards.h"
+#include "ui/loadnote.h"
 #include "ui/seams.h"
 #include "ui/sortedcombobox.h"
-#include "ui/tooltips.h"
 #include "ui/valuelabel.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QHelpEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,7 +36,7 @@ Form1::~Form1() = default;
 
 // One user action runs to its end and reports its own failure; an exception (memory exhausted by a
 // hostile file, for one) never passes into Qt's event loop.
-template <typename Action> void Form1::RunGuarded(Action action)
+void Form1::RunGuarded(const std::function<void()>& action)
 {
     try {
         action();
@@ -59,7 +55,8 @@ std::function<void()> Form1::Guarded(void (Form1::*handler)())
 void Form1::WireEvents()
 {
     qApp->installEventFilter(this); // key preview: key presses reach the window before the focused control
-    connect(ClassName, &QComboBox::activated, this, Guarded(&Form1::OnClassPicked));
+    connect(ClassName, &QComboBox::activated, this,
+            [this](int entry) { RunGuarded([this, entry] { OnClassPicked(entry); }); });
     for (int i = 0; i < ProficiencyCount; ++i) {
         const Proficiency proficiency = ProficiencyAt(i);
         connect(SkillSliders[static_cast<std::size_t>(i)], &QSlider::valueChanged, this,
@@ -73,117 +70,6 @@ void Form1::WireEvents()
     connect(Command2, &QPushButton::clicked, this, [this] { Context.End.End(); });
 }
 
-bool Form1::IsPartOfWindow(const QWidget* widget) const
-{
-    // A combo box's open list is a window of its own; message boxes are not part of this one.
-    for (const QWidget* w = widget; w; w = w->parentWidget()) {
-        if (w == this)
-            return true;
-        if (w->isWindow() && w->windowType() != Qt::Popup)
-            return false;
-    }
-    return false;
-}
-
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
-    // Every event of the application passes here (paints, timers, mouse moves): only these five are looked
-    // at further.
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride && type != QEvent::Wheel &&
-        type != QEvent::FocusIn && type != QEvent::ToolTip)
-        return QWidget::eventFilter(watched, event);
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || !IsPartOfWindow(widget))
-        return QWidget::eventFilter(watched, event);
-    if (type == QEvent::ToolTip) // the controls' tool tips, the long ones wrapped
-        return ShowWrappedToolTip(widget, static_cast<QHelpEvent&>(*event)) ||
-               QWidget::eventFilter(watched, event);
-    if (type == QEvent::FocusIn)
-        OnFocusIn(widget);
-    if (type == QEvent::KeyPress || type == QEvent::ShortcutOverride) {
-        if (PreviewKey(widget, static_cast<QKeyEvent*>(event)))
-            return true;
-    }
-    if (SwallowsUnintendedInput(widget, event))
-        return true;
-    return QWidget::eventFilter(watched, event);
-}
-
-bool Form1::PreviewKey(QWidget* target, QKeyEvent* key)
-{
-    const KeyCommand command =
-        KeyCommandFor(VirtualKeyCode(key->key(), key->nativeScanCode(), key->nativeVirtualKey()),
-                      ShiftState(key->modifiers()));
-    const bool inOpenList = target->window() != this;
-    if (command != KeyCommand::None && !(inOpenList && key->key() == Qt::Key_Escape)) {
-        // ShortcutOverride: claim the key so that the buttons' access keys do not also fire.
-        key->accept();
-        if (key->type() == QEvent::KeyPress) {
-            if (inOpenList)
-                ClosePopup(target->window());
-            RunGuarded([this, command] { OnKeyCommand(command); });
-        }
-        return true;
-    }
-    if (key->type() != QEvent::KeyPress || key->modifiers() & ~Qt::KeypadModifier)
-        return false;
-    const bool isReturn = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
-    if (target == MSHFlexGrid1 && isReturn) {
-        RunGuarded([this] { AddSelectedItem(); });
-        return true;
-    }
-    if (target == List1 && key->key() == Qt::Key_Delete) {
-        if (QListWidgetItem* current = List1->currentItem())
-            current->setSelected(true);
-        RunGuarded([this] { OnListDoubleClick(); });
-        return true;
-    }
-    return false;
-}
-
-void Form1::ClosePopup(QWidget* popup)
-{
-    if (auto* box = qobject_cast<QComboBox*>(popup->parentWidget()))
-        box->hidePopup();
-    else
-        popup->close();
-}
-
-void Form1::OnKeyCommand(KeyCommand command)
-{
-    switch (command) {
-    case KeyCommand::EndProgram:
-        Context.End.End();
-        break;
-    case KeyCommand::ClearClass:
-        ClearClass();
-        break;
-    case KeyCommand::SaveClass:
-        if (const std::optional<QString> refusal = AltSaveRefusal(PointsAvailable->text()))
-            Context.Messages.Show(*refusal);
-        else
-            SaveClass();
-        break;
-    case KeyCommand::None:
-        break;
-    }
-}
-
-void Form1::OnFocusIn(QWidget* target)
-{
-    if (target == Callsign)
-        OnCallsignFocus();
-    else if (target == ClassName)
-        ClassName->lineEdit()->selectAll(); // typing a name replaces the one shown, as on Windows
-}
-
-void Form1::OnCallsignFocus()
-{
-    if (Callsign->text() == DefaultCallsign)
-        Callsign->clear();
-}
-
 void Form1::FillCatalogueGrid()
 {
     GridModel->Fill(Context.Catalogue);
@@ -191,8 +77,9 @@ void Form1::FillCatalogueGrid()
 
 void Form1::FillClassList()
 {
-    for (const QString& name : ClassNamesInFolder(Context.Settings.CharacterPath))
-        AddSortedItem(ClassName, name);
+    // Each entry remembers its file: on a case-sensitive disk two files may show the same name.
+    for (const QString& fileName : ClassFileNamesInFolder(Context.Settings.CharacterPath))
+        ClassName->setItemData(AddSortedItem(ClassName, ClassNameOfFile(fileName)), fileName);
 }
 
 void Form1::DiscoverModels()
@@ -244,6 +131,7 @@ void Form1::ClearClass()
     }
     List1->clear();
     List1->addItem(Context.Settings.StartingEquipmentName);
+    LoadNote->ShowNote({}, {});
     RecalculatePoints();
     RecalculateWeight();
 }
@@ -272,10 +160,10 @@ void Form1::OnSliderChanged(Proficiency proficiency)
         RecalculateWeight();
 }
 
-void Form1::OnClassPicked()
+void Form1::OnClassPicked(int entry)
 {
     if (ClassName->currentText() != NewClassName)
-        LoadClass();
+        LoadClass(ClassName->itemData(entry).toString());
 }
 
 void Form1::OnModelPicked()
@@ -327,25 +215,27 @@ void Form1::OnSaveClicked()
 
 void Form1::SaveClass()
 {
-    const Result<> saved =
-        SaveClassFile(CurrentClass(), Context.Catalogue, Context.Settings, Context.Location.Style);
+    const Result<> saved = SaveClassFile(CurrentClass(), Context.Catalogue, Context.Settings,
+                                         Context.Location.Style, LoadedFileName);
     ShowMessages(saved.Messages());
     const QString typedName = ClassName->currentText();
     if (saved && JoinsClassList(ComboEntries(ClassName), typedName))
         AddSortedItem(ClassName, typedName);
 }
 
-void Form1::LoadClass()
+void Form1::LoadClass(const QString& listedFileName)
 {
     ClearClass();
-    const Result<LoadedClass> read =
-        LoadClassFile(ClassName->currentText(), Context.Settings, Context.Catalogue, Context.Location.Style);
+    const QString pickedName = ClassName->currentText();
+    const QString path =
+        ClassFileToLoad(Context.Settings.CharacterPath, pickedName, listedFileName, Context.Location.Style);
+    LoadedFileName = LastPathComponent(LocatePath(path), NativePathStyle());
+    const Result<LoadedClass> read = LoadClassFile(path, Context.Catalogue);
     ShowMessages(read.Messages());
     if (!read)
         return;
     // The window shows what the file holds: nothing of the class shown before stays in it.
-    const ClassRecord loaded =
-        LoadedClassRecord(*read, ClassName->currentText(), Context.Settings.StartingEquipmentName);
+    const ClassRecord loaded = LoadedClassRecord(*read, pickedName, Context.Settings.StartingEquipmentName);
     ClassName->setEditText(loaded.ClassName);
     Callsign->setText(loaded.Callsign);
     ModelName->setEditText(loaded.Model);
@@ -361,6 +251,9 @@ void Form1::LoadClass()
     List1->addItems(loaded.Entries);
     RecalculatePoints();
     RecalculateWeight();
+    // What the next save would drop or write otherwise, the player is told of now.
+    const QList<LineNote> notes = LoadNotes(*read, pickedName);
+    LoadNote->ShowNote(LoadNoteSummary(LoadedFileName, notes), LoadNoteDetails(LoadedFileName, notes));
 }
 
 ClassRecord Form1::CurrentClass() const

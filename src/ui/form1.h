@@ -14,6 +14,7 @@
 #include <optional>
 
 class CatalogueGridModel;
+class LoadNoteLabel;
 class MessageBoxes;
 class ProgramEnd;
 class QComboBox;
@@ -73,9 +74,10 @@ public:
     ValueLabel* MovementMessage = nullptr;
     ValueLabel* PointsAvailable = nullptr;
     ValueLabel* WeightConsumed = nullptr;
-    QPushButton* Command1 = nullptr; // Save
-    QPushButton* Command2 = nullptr; // Close
-    QPushButton* Command6 = nullptr; // Clear All
+    QPushButton* Command1 = nullptr;   // Save
+    QPushButton* Command2 = nullptr;   // Close
+    QPushButton* Command6 = nullptr;   // Clear All
+    LoadNoteLabel* LoadNote = nullptr; // what the last load passed over or read otherwise
 
     QSlider* Slider(Proficiency proficiency) const
     {
@@ -90,7 +92,7 @@ private:
     void WireEvents();
 
     // Runs one user action: an exception is shown as a message, never passed into the event loop.
-    template <typename Action> void RunGuarded(Action action);
+    void RunGuarded(const std::function<void()>& action);
     std::function<void()> Guarded(void (Form1::*handler)());
 
     // Key preview: the keyboard commands, then the keys that add and remove items. True when the key
@@ -104,13 +106,14 @@ private:
     void OnFocusIn(QWidget* target);
     void OnCallsignFocus();
     void OnSliderChanged(Proficiency proficiency);
-    void OnClassPicked();
+    void OnClassPicked(int entry);
     void OnModelPicked();
     void AddSelectedItem();
     void OnListDoubleClick();
     void OnSaveClicked();
     void SaveClass();
-    void LoadClass();
+    // Loads the class picked in the class list, whose entry was made from listedFileName (empty: none).
+    void LoadClass(const QString& listedFileName);
     void SetPointsAvailable(const QString& text);
     void ShowMessages(const QStringList& messages);
 
@@ -120,4 +123,5 @@ private:
     EditorContext Context;
     CatalogueGridModel* GridModel = nullptr;
     std::optional<ModelLibrary> Models; // from the start-up's DiscoverModels on
+    QString LoadedFileName;             // the file of the class last picked, which its save replaces
 };

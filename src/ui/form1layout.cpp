@@ -5,6 +5,7 @@
 #include "ui/cataloguegridview.h"
 #include "ui/form1.h"
 #include "ui/gridstyle.h"
+#include "ui/loadnote.h"
 #include "ui/seams.h"
 #include "ui/selecteditemslist.h"
 #include "ui/sortedcombobox.h"
@@ -21,11 +22,14 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTableView>
+#include <limits>
 
 namespace {
 
 constexpr int ClientWidthTwips = 11715;
 constexpr int ClientHeightTwips = 7635;
+// One line more at the foot of the window, for what a load passed over or read otherwise.
+constexpr int LoadNoteTwips = 300;
 
 struct LabelDef {
     const char* Name;
@@ -151,7 +155,7 @@ void Form1::BuildControls()
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(ApplicationTitle);
     setWindowIcon(RostermakerIcon());
-    setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips));
+    setFixedSize(Pixels(ClientWidthTwips), Pixels(ClientHeightTwips + LoadNoteTwips));
     setFont(WindowFont(8.25));
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(192, 192, 192));
@@ -261,6 +265,8 @@ void Form1::BuildControls()
         Placed(new QPushButton(QStringLiteral("Clear &All"), this), "Command6", {8880, 7320, 800, 255});
     Command2 = Placed(new QPushButton(QStringLiteral("&Close"), this), "Command2", {9840, 7320, 800, 255});
     Command1 = Placed(new QPushButton(QStringLiteral("&Save"), this), "Command1", {10800, 7320, 800, 255});
+    LoadNote = Placed(new LoadNoteLabel(this), "LoadNote",
+                      {120, ClientHeightTwips, ClientWidthTwips - 240, LoadNoteTwips - 30});
     Command6->setAccessibleName(QStringLiteral("Clear All"));
     Command2->setAccessibleName(QStringLiteral("Close"));
     Command1->setAccessibleName(QStringLiteral("Save"));
@@ -279,8 +285,14 @@ void Form1::BuildControls()
     for (QSlider* slider : SkillSliders)
         tabOrder.append(slider);
     tabOrder += {ModelName, HeadSkin, BodySkin, LegsSkin, MSHFlexGrid1, List1, Command6, Command2, Command1};
-    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
-        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
     for (QWidget* control : tabOrder)
         control->setFocusPolicy(Qt::StrongFocus);
+    tabOrder.append(LoadNote); // only while it tells of a load
+    for (qsizetype i = 0; i + 1 < tabOrder.size(); ++i)
+        setTabOrder(tabOrder.at(i), tabOrder.at(i + 1));
+
+    // The texts hold whatever a class file can: none is cut at a length of its own.
+    for (QLineEdit* text : {Callsign, ClassName->lineEdit(), ModelName->lineEdit(), HeadSkin->lineEdit(),
+                            BodySkin->lineEdit(), LegsSkin->lineEdit()})
+        text->setMaxLength(std::numeric_limits<int>::max());
 }

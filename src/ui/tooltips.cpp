@@ -11,13 +11,8 @@ namespace {
 
 constexpr int LineCharacters = 60;
 
-} // namespace
-
-QString WrappedToolTip(const QString& text, const QFontMetrics& metrics)
+QString WrappedLine(const QString& text, const QFontMetrics& metrics, int widest)
 {
-    const int widest = LineCharacters * metrics.averageCharWidth();
-    if (Qt::mightBeRichText(text) || metrics.horizontalAdvance(text) <= widest)
-        return text;
     const QStringList words = text.split(u' ');
     QString wrapped = words.first();
     QString line = wrapped;
@@ -30,6 +25,22 @@ QString WrappedToolTip(const QString& text, const QFontMetrics& metrics)
         line = breaks ? word : longer;
     }
     return wrapped;
+}
+
+} // namespace
+
+QString WrappedToolTip(const QString& text, const QFontMetrics& metrics)
+{
+    if (Qt::mightBeRichText(text))
+        return text;
+    // Each line of the text on its own.
+    const int widest = LineCharacters * metrics.averageCharWidth();
+    QStringList lines = text.split(u'\n');
+    for (QString& line : lines) {
+        if (metrics.horizontalAdvance(line) > widest)
+            line = WrappedLine(line, metrics, widest);
+    }
+    return lines.join(u'\n');
 }
 
 bool ShowWrappedToolTip(QWidget* widget, QHelpEvent& help)

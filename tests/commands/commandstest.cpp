@@ -1,3 +1,4 @@
+#include "classfile/classfilename.h"
 #include "classfile/classfilewriter.h"
 #include "commands/loadclass.h"
 #include "commands/saveclass.h"
@@ -80,8 +81,8 @@ private slots:
         QCOMPARE(QDir(dir.Path()).entryList(QDir::Files), QStringList{"Charlie.CFG"});
         const QByteArray file = TestDataFile(u"charlie.cfg"_s);
         QCOMPARE(ReadTestFile(dir.Path(u"Charlie.CFG"_s)), file);
-        const Result<LoadedClass> loaded =
-            LoadClassFile(u"Charlie"_s, settings, Catalogue(), NativePathStyle());
+        const Result<LoadedClass> loaded = LoadClassFile(
+            ClassFileToLoad(settings.CharacterPath, u"Charlie"_s, {}, NativePathStyle()), Catalogue());
         QVERIFY(loaded);
         QCOMPARE(ClassFileBytes(LoadedClassRecord(*loaded, {}, Base), Catalogue(), Base), file);
         QVERIFY(JoinsClassList({"Alpha"}, u"alpha"_s) && !JoinsClassList({"Alpha"}, u"Alpha"_s));
@@ -102,8 +103,8 @@ private slots:
             {QByteArray(16 * 1024 * 1024 + 1, '\n'),
              u"The file %1 is larger than 16 MiB"_s.arg(dir.Path(u"Odd.cfg"_s))}};
         const auto messageOfLoad = [&] {
-            const Result<LoadedClass> loaded =
-                LoadClassFile(u"Odd"_s, settings, Catalogue(), NativePathStyle());
+            const Result<LoadedClass> loaded = LoadClassFile(
+                ClassFileToLoad(settings.CharacterPath, u"Odd"_s, {}, NativePathStyle()), Catalogue());
             return loaded ? QString() : loaded.Reason().section(u" for"_s, 0, 0);
         };
         for (const auto& [file, message] : files) {

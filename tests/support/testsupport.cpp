@@ -1,6 +1,6 @@
 #include "support/testsupport.h"
 
-#include "catalogue/weaponsfile.h"
+#include "catalogue/weaponsfilereader.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,17 +1,21 @@
 #include "support/uitestsupport.h"
+#include "ui/loadnote.h"
 #include "ui/sortedcombobox.h"
 
 #include <QAccessible>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTableView>
 #include <QWheelEvent>
 #include <QtTest/qtestspontaneevent.h>
+#include <functional>
 
 namespace {
 
@@ -20,7 +24,8 @@ namespace {
 std::unique_ptr<EditorGame> StartedStandardGame()
 {
     auto game = std::make_unique<EditorGame>();
-    QStringList spares;
+    // Two items whose internal names a class file reads otherwise than it writes them: "hat " and 'ha"t'.
+    QStringList spares = {u"hat ,Hat,misc,1,0.1,,,,,,0,,"_s, u"ha\"t,Quote Hat,misc,1,0.1,,,,,,0,,"_s};
     for (int i = 1; i <= 20; ++i)
         spares.append(u"spare%1,Spare %1,equipment,1,1,,,,,,0,,"_s.arg(i));
     MakeStandardGame(*game, spares);
@@ -380,10 +385,94 @@ private slots:
                  "grenades weight halved."_s);
     }
 
-private:
-    QString ClassFile(const QString& name) const { return Game->Path(u"tool/characters/"_s + name); }
+    // A load that passed over lines or read them otherwise says so in the window's foot, without a box:
+    // its first note on the line, every note in the tool tip and to a screen reader, till the next load or
+    // Clear All. A load with nothing to tell shows nothing.
+    void loadNote_tellsWhatTheLoadLeftOut_tillTheNextLoadOrClearAll()
+    {
+        Game->WriteClass(u"Odd.cfg"_s, {"set class \"Oddity\"", "set proficiency1 pistol7", "set tag x",
+                                        "set equipment1 raygun", "set equipment2 m4a1"});
+        AddSortedItem(Window->ClassName, u"Odd"_s);
+        QAccessibleInterface* note = QAccessible::queryAccessibleInterface(Window->LoadNote);
+        for (const auto& clear :
+             {std::function<void()>([this] { Click(Window->Command6); }),
+              std::function<void()>([this] { PickComboEntry(Window->ClassName, u"Grenadier"_s); })}) {
+            PickComboEntry(Window->ClassName, u"Odd"_s);
+            QVERIFY(Game->Shown.isEmpty());
+            QCOMPARE(Displays(*Window).section(u" | "_s, 4), u"M4A1"_s);
+            QCOMPARE(Window->LoadNote->text(),
+                     u"Odd.cfg was not loaded as written: line 1, the class is named \"Oddity\" here: a save "
+                     "writes it to Oddity.cfg (3 more)"_s);
+            QCOMPARE(note->text(QAccessible::Name), u"Load note: "_s + Window->LoadNote->text());
+            QCOMPARE(note->text(QAccessible::Description).count(u"\nline "_s), 4);
+            QVERIFY(Window->LoadNote->toolTip().contains(
+                u"\nline 4: item \"raygun\" is not in the weapons file: it is left out"_s));
+            QVERIFY(Window->LoadNote->geometry().top() >= Window->Command1->geometry().bottom());
+            QCOMPARE(Window->LoadNote->focusPolicy(), Qt::TabFocus); // its tool tip shows while focused
+            clear();
+            QCOMPARE(Window->LoadNote->text() + note->text(QAccessible::Name), u"Load note:"_s);
+            QCOMPARE(Window->LoadNote->focusPolicy(), Qt::NoFocus);
+        }
+    }
 
-    void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Items whose internal names hold blanks around them or a quote, and texts longer than a text box's
+    // usual limit, come back whole after a restart, and the next save writes the same bytes.
+    void oddItemNamesAndLongTexts_loadWhole_afterARestart()
+    {
+        const QString callsign(40000, u'c');
+        Window->ClassName->setFocus();
+        QTest::keyClicks(Window->ClassName, u"Hatter"_s);
+        Window->Callsign->setText(callsign);
+        DoubleClickGridItems(*Window, {"Hat", "Quote Hat", "M4A1"});
+        QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
+        const QByteArray file = ReadTestFile(ClassFile(u"Hatter.cfg"_s));
+        QVERIFY(file.contains("set equipment1 hat \r\nset equipment2 ha\"t\r\n"));
+
+        Window = Game->Start(); // the editor started anew
+        PickComboEntry(Window->ClassName, u"Hatter"_s);
+        QCOMPARE(Displays(*Window).section(u" | "_s, 4), u"Hat;Quote Hat;M4A1"_s);
+        QCOMPARE(Window->Callsign->text(), callsign);
+        QCOMPARE(Window->LoadNote->text(), QString());
+        QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
+        QCOMPARE(ReadTestFile(ClassFile(u"Hatter.cfg"_s)), file);
+        QVERIFY(Game->Shown.isEmpty());
+    }
+
+#ifndef Q_OS_WIN
+    // On a case-sensitive disk, two files whose names differ only in case each open from their own class
+    // list entry, and each class saves back to its own file.
+    void filesDifferingInCase_eachOpenAndSaveFromTheirOwnEntry()
+    {
+        Game->WriteClass(u"Alpha.cfg"_s, {"set class \"Alpha\"", "set callsign \"One\""});
+        Game->WriteClass(u"Alpha.CFG"_s, {"set class \"Alpha\"", "set callsign \"Two\""});
+        Window = Game->Start();
+        const int first = Window->ClassName->findText(u"Alpha"_s);
+        QCOMPARE(Window->ClassName->itemText(first + 1), u"Alpha"_s);
+        QStringList seen;
+        for (const int entry : {first, first + 1}) {
+            Window->ClassName->showPopup();
+            ClickItem(Window->ClassName->view(), Window->ClassName->view()->model()->index(entry, 0), false);
+            seen.append(Window->Callsign->text());
+            Window->Callsign->setText(seen.last() + u" saved"_s);
+            QTest::keyClick(Window->List1, Qt::Key_S, Qt::AltModifier);
+        }
+        QCOMPARE(seen.size(), QSet<QString>(seen.begin(), seen.end()).size());
+        QVERIFY(ReadTestFile(ClassFile(u"Alpha.cfg"_s)).contains("set callsign \"One saved\""));
+        QVERIFY(ReadTestFile(ClassFile(u"Alpha.CFG"_s)).contains("set callsign \"Two saved\""));
+        QCOMPARE(QDir(Game->Path(u"tool/characters"_s)).entryList(QDir::Files).size(), 3); // and Grenadier
+    }
+#endif
+
+private:
+    QString ClassFile(const QString& name) const
+    {
+        return Game->Path(u"tool/characters/"_s + name);
+    }
+
+    void Click(QPushButton* button)
+    {
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
 
     std::unique_ptr<EditorGame> Game;
     Form1* Window = nullptr;

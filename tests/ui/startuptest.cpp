@@ -53,7 +53,7 @@ private slots:
                  (QStringList{"<New Class>", "Grenadier", "Scout", "Sniper", "commando", "Ranger", "Sapper",
                               "urban", "001", "002", "00A"}));  // commando's head skins, found in "People"
         QCOMPARE(window.MSHFlexGrid1->model()->rowCount(), 35); // the heading and the items that cost points
-        QVERIFY(window.size() == QSize(781, 509) && window.minimumSize() == window.maximumSize());
+        QVERIFY(window.size() == QSize(781, 529) && window.minimumSize() == window.maximumSize());
         for (QSlider* slider : window.SkillSliders)
             QVERIFY(slider->minimum() == 0 && slider->maximum() == 4 && slider->value() == 0);
     }
