@@ -5,6 +5,7 @@
 #include "classfile/classfilewriter.h"
 #include "platform/listing.h"
 #include "support/uitestsupport.h"
+#include "ui/loadnote.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -467,6 +468,13 @@ private slots:
     {
         EditorGame game;
         MakeStandardGame(game);
+        // Files that the class list lists at start-up: a pair named the same but for case (one file on a
+        // disk that does not tell case apart), and a class edited by hand.
+        game.AddFile(u"tool/characters/Alpha.cfg"_s, ClassBytes(u"Alpha"_s, {"set proficiency1 pistol1"}));
+        game.AddFile(u"tool/characters/Alpha.CFG"_s, ClassBytes(u"Alpha"_s, {"set proficiency1 pistol3"}));
+        game.WriteClass(u"Edited.cfg"_s,
+                        {"set class \"Edited\"", "set proficiency1 pistol7", "set tag x", "",
+                         "//Weapons and Equipment", "set equipment1 m203", "set equipment2 lbv"});
         Form1* window = game.Start();
         QVERIFY(window);
         QHash<QString, QString> refusals; // by class: the rule the checker names
@@ -537,6 +545,30 @@ private slots:
         QCOMPARE(
             RuleName(checker.Check(game.Path(u"tool/characters/Medic.old.cfg"_s)).Findings.value(0).Kind),
             u"never-loaded"_s);
+
+        // Each entry listed at start-up opens its own file, which the checker judges; what the load tells of
+        // the lines it passed over or read otherwise, the checker reports in the same words.
+        int listed = 0;
+        for (int entry = 0; entry < window->ClassName->count(); ++entry) {
+            const QString fileName = window->ClassName->itemData(entry).toString();
+            if (!fileName.startsWith(u"Alpha."_s) && fileName != u"Edited.cfg")
+                continue;
+            ++listed;
+            const ClassJudgement judged = checker.Check(game.Path(u"tool/characters/"_s + fileName));
+            window->ClassName->showPopup();
+            ClickItem(window->ClassName->view(), window->ClassName->view()->model()->index(entry, 0), false);
+            QCOMPARE(QString::number(judged.Summary->PointsLeft) + judged.Summary->WeightText,
+                     window->PointsAvailable->text() + window->WeightConsumed->text());
+            for (const Finding& finding : judged.Findings) {
+                static const QStringList lineNotes = {u"unknown-item"_s, u"other-level"_s, u"unknown-line"_s};
+                if (lineNotes.contains(RuleName(finding.Kind))) {
+                    QVERIFY2(window->LoadNote->toolTip().contains(
+                                 u"line %1: %2"_s.arg(finding.Line).arg(finding.Text)),
+                             qPrintable(window->LoadNote->toolTip()));
+                }
+            }
+        }
+        QCOMPARE(listed, QDir(game.Path(u"tool/characters"_s)).entryList({u"Alpha.*"_s}).size() + 1);
     }
 };
 
