@@ -11,8 +11,6 @@
 #include "rules/selection.h"
 #include "rules/weight.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <tuple>
@@ -41,7 +39,11 @@ Rule RuleOf(LineNote::Kind kind)
 // The file's name: what follows the system's last separator (a name may hold a "\\" on Linux).
 QString FileNameOf(const QString& path)
 {
-    return QFileInfo(path).fileName();
+    const bool windows = NativePathStyle() == PathStyle::Windows;
+    qsizetype start = path.size();
+    while (start > 0 && path.at(start - 1) != u'/' && !(windows && path.at(start - 1) == u'\\'))
+        --start;
+    return path.sliced(start);
 }
 
 // Names of files compared as the file system compares them.
@@ -188,8 +190,13 @@ QList<Finding> ClassChecker::NameFindings(const QString& path, const QString& li
     const QString fileName = FileNameOf(path);
     QList<Finding> warnings;
     // The file that picking the class list's entry for this file opens.
-    const QString folder = QDir::toNativeSeparators(QFileInfo(path).absolutePath());
-    const QString loaded = LocatePath(ClassFileToLoad(folder, listedName, fileName, style));
+    // The folder as the path names it ("." for a name alone).
+    const QString folder =
+        fileName.size() < path.size() ? path.first(path.size() - fileName.size() - 1) : QStringLiteral(".");
+    QString loaded =
+        ClassFileToLoad(folder.isEmpty() ? QString(Separator(style)) : folder, listedName, fileName, style);
+    if (FileNameOf(loaded) != fileName) // found without regard to case where the name is missing as written
+        loaded = LocatePath(loaded);
     if (!SameFileName(FileNameOf(loaded), fileName)) {
         warnings.append({Rule::NeverLoaded, 0,
                          QStringLiteral("the class list shows this file as \"%1\" and loads %2 for it: the "

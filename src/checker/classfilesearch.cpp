@@ -6,7 +6,9 @@
 #include "platform/paths.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFileInfo>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -32,6 +34,33 @@ QString FolderKey(const QString& folder)
     if (key.isEmpty())
         key = info.absoluteFilePath();
     return CaseBlindFileSystem() ? key.toCaseFolded() : key;
+}
+
+// What a folder holds beside its class files: its subfolders (hidden ones left out, as native paths, sorted
+// as the system's lists sort them), and its hidden class files, which the class list leaves out. One pass.
+struct FolderScan {
+    QStringList Subfolders;
+    qsizetype HiddenClassFiles = 0;
+};
+
+FolderScan ScanFolder(const QString& folder)
+{
+    FolderScan scan;
+    QStringList names;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if (entry.isDir() && !entry.isHidden())
+            names.append(entry.fileName());
+        else if (entry.isFile() && entry.isHidden() && MatchesWildcard(entry.fileName(), ClassFilePattern))
+            ++scan.HiddenClassFiles;
+    }
+    std::sort(names.begin(), names.end(),
+              [](const QString& a, const QString& b) { return CompareWithoutCase(a, b) < 0; });
+    for (const QString& name : names)
+        scan.Subfolders.append(Native(QDir(folder).filePath(name)));
+    return scan;
 }
 
 QString FileKey(const QString& folderKey, const QString& name)
@@ -110,12 +139,9 @@ std::optional<qsizetype> ClassFileSearch::AddFolder(const QString& folder)
     qsizetype found = listing.Names.size();
     for (const QString& name : listing.Names)
         AddClassFile(Native(QDir(folder).filePath(name)), folder, key, name);
-    // The class list leaves hidden files out.
-    const QStringList all = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    Hidden += std::count_if(all.cbegin(), all.cend(),
-                            [](const QString& name) { return MatchesWildcard(name, ClassFilePattern); }) -
-              listing.Names.size();
-    for (const QString& subfolder : ListSubfolders(folder).value_or(QStringList())) {
+    const FolderScan scan = ScanFolder(folder);
+    Hidden += scan.HiddenClassFiles;
+    for (const QString& subfolder : scan.Subfolders) {
         if (Recursive) {
             found += AddFolder(subfolder).value_or(0);
         } else {
@@ -134,7 +160,7 @@ qsizetype ClassFileSearch::ClassFilesBelow(const QString& folder, QSet<QString>&
         return 0;
     seen.insert(key);
     qsizetype count = ClassFileNamesInFolder(folder).size();
-    for (const QString& subfolder : ListSubfolders(folder).value_or(QStringList()))
+    for (const QString& subfolder : ScanFolder(folder).Subfolders)
         count += ClassFilesBelow(subfolder, seen);
     return count;
 }
@@ -146,8 +172,12 @@ void ClassFileSearch::AddClassFile(const QString& path, const QString& folder, c
     if (FilesFound.contains(fileKey))
         return;
     FilesFound.insert(fileKey);
-    QStringList otherCases = ListingOf(folder, folderKey).SameButCase.value(name.toCaseFolded());
-    otherCases.removeOne(name);
+    const FolderListing& listing = ListingOf(folder, folderKey);
+    QStringList otherCases;
+    if (!listing.SameButCase.isEmpty()) {
+        otherCases = listing.SameButCase.value(name.toCaseFolded());
+        otherCases.removeOne(name);
+    }
     Found.append({path, std::nullopt, otherCases});
 }
 
@@ -168,13 +198,15 @@ const ClassFileSearch::FolderListing& ClassFileSearch::ListingOf(const QString& 
         return *listed;
     FolderListing listing;
     listing.Names = ClassFileNamesInFolder(folder);
-    QHash<QString, qsizetype> counts;
-    counts.reserve(listing.Names.size());
-    for (const QString& name : listing.Names)
-        ++counts[name.toCaseFolded()];
-    for (const QString& name : listing.Names) {
-        if (counts.value(name.toCaseFolded()) > 1)
-            listing.SameButCase[name.toCaseFolded()].append(name);
+    // The listing's order puts names that differ only in case next to each other.
+    for (qsizetype i = 1; i < listing.Names.size(); ++i) {
+        const QString& before = listing.Names.at(i - 1);
+        if (before.compare(listing.Names.at(i), Qt::CaseInsensitive) != 0)
+            continue;
+        QStringList& same = listing.SameButCase[before.toCaseFolded()];
+        if (same.isEmpty())
+            same.append(before);
+        same.append(listing.Names.at(i));
     }
     return *Listings.insert(folderKey, std::move(listing));
 }

@@ -138,7 +138,8 @@ std::optional<Finding> FirstDifferentLine(const QList<TextLine>& lines, const QL
                        QStringLiteral("the line ends in blanks, which the editor does not write")};
     }
     return Finding{Rule::DiffersFromEditor, i + 1,
-                   QStringLiteral("the editor writes this line as %1").arg(Quoted(expected[i].Text))};
+                   QStringLiteral("the editor writes this line as %1, not %2")
+                       .arg(Quoted(expected[i].Text), Quoted(line))};
 }
 
 } // namespace

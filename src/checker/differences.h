@@ -12,7 +12,7 @@
 //    (encoding);
 //  - the first line whose text differs: blanks at its end, or a line the editor writes otherwise, or the
 //    file ending before the editor's or going on after it: a warning with the line the editor writes
-//    there (differs-from-editor).
+//    there and the file's (differs-from-editor).
 // Nothing when the bytes are the same.
 QList<Finding> DifferenceFindings(QByteArrayView file, QByteArrayView written);
 

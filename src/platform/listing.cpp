@@ -81,7 +81,8 @@ QStringList ListFiles(const QString& folder, const QString& pattern)
 {
     if (folder.isEmpty())
         return {};
-    const QStringList entries = QDir(LocatePath(folder)).entryList(QDir::Files);
+    // Sorted below, in the list controls' order.
+    const QStringList entries = QDir(LocatePath(folder)).entryList(QDir::Files, QDir::NoSort);
     QStringList matching;
     for (const QString& entry : entries) {
         if (MatchesWildcard(entry, pattern))
@@ -100,7 +101,7 @@ std::optional<QStringList> PathsMatching(const QString& path)
         return std::nullopt;
     const QString folder = path.first(nameStart);
     const QStringList entries = QDir(LocatePath(folder.isEmpty() ? QStringLiteral(".") : folder))
-                                    .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot);
+                                    .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
     QStringList matching;
     for (const QString& entry : entries) {
         if (MatchesWildcard(entry, pattern))
@@ -129,7 +130,8 @@ std::optional<QStringList> ListSubfolders(const QString& folder)
         return std::nullopt;
     const QDir dir(located);
     QStringList paths;
-    for (const QString& name : SortedWithoutCase(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)))
+    for (const QString& name :
+         SortedWithoutCase(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort)))
         paths.append(QDir::toNativeSeparators(dir.filePath(name)));
     return paths;
 }

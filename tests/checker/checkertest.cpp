@@ -166,7 +166,7 @@ private slots:
             path("Bad.cfg") + ":5: warning: the editor's file ends before this line [differs-from-editor]",
             path("Odd.cfg") +
                 ":3: warning: the editor does not read this line: it is left out [unknown-line]",
-            path("Odd.cfg") + ":3: warning: the editor writes this line as \"\" [differs-from-editor]",
+            path("Odd.cfg") + ":3: warning: the editor writes this line as \"\", not \"set x\" [differs-from-editor]",
             path("Bad.cfg") + ": Bad | 1 error, 1 warning | 30 points left | 3.92 kg | Can move without",
             path("Good.cfg") + ": Good | sound | 30 points left | 3.92 kg | Can move without restrictions.",
             path("Odd.cfg") + ": Odd | 2 warnings | 30 points left",
