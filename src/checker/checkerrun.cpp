@@ -159,16 +159,11 @@ void CheckPaths(const QStringList& paths, const CheckOptions& options, ClassChec
     }
 }
 
-// Writes the report and the messages; a report that cannot be written (a full disk, a closed pipe whose
-// signal is ignored) ends the run with status 2 and its reason on err.
-int Report(const CheckRun& run, const CheckOptions& options, QTextStream& out, QTextStream& err)
+// Writes text on out; one that cannot be written (a full disk, a closed pipe whose signal is ignored) ends
+// the run with status 2 and its reason on err.
+int Write(const QString& text, int status, QTextStream& out, QTextStream& err)
 {
-    err << MessageLines(run, options.ErrStyle) << Qt::flush;
-    if (options.Parser.isSet(options.Json))
-        out << QString::fromUtf8(JsonReport(run));
-    else
-        out << TextReport(run, options.OutStyle);
-    out << Qt::flush;
+    out << text << Qt::flush;
     if (out.status() != QTextStream::Ok) {
         const QString reason = out.device() ? out.device()->errorString() : QString();
         err << "rostermaker-check: error: cannot write the report"
@@ -176,7 +171,16 @@ int Report(const CheckRun& run, const CheckOptions& options, QTextStream& out, Q
             << Qt::flush;
         return CouldNotCheck;
     }
-    return ExitStatusOf(run);
+    return status;
+}
+
+// Writes the messages and the report.
+int Report(const CheckRun& run, const CheckOptions& options, QTextStream& out, QTextStream& err)
+{
+    err << MessageLines(run, options.ErrStyle) << Qt::flush;
+    return Write(options.Parser.isSet(options.Json) ? QString::fromUtf8(JsonReport(run))
+                                                    : TextReport(run, options.OutStyle),
+                 ExitStatusOf(run), out, err);
 }
 
 } // namespace
@@ -201,10 +205,10 @@ int RunChecker(const QStringList& arguments, const ProgramLocation& editor, QTex
     }
     const QCommandLineParser& parser = options.Parser;
     if (parser.isSet(options.Help) || parser.isSet(options.Version)) {
-        out << (parser.isSet(options.Help) ? QString::fromUtf8(CheckerHelpText)
-                                           : QStringLiteral("rostermaker-check " ROSTERMAKER_VERSION "\n"))
-            << Qt::flush;
-        return 0;
+        return Write(parser.isSet(options.Help)
+                         ? QString::fromUtf8(CheckerHelpText)
+                         : QStringLiteral("rostermaker-check " ROSTERMAKER_VERSION "\n"),
+                     0, out, err);
     }
 
     CheckRun run;

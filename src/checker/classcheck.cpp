@@ -103,8 +103,12 @@ ClassJudgement ClassChecker::Check(const QString& path, const QStringList& other
     switch (file.Result) {
     case FileContent::Outcome::Read:
         break;
-    case FileContent::Outcome::Unreadable:
-        return {path, listedName, std::nullopt, {{Rule::Unreadable, 0, file.Reason}}, false};
+    case FileContent::Outcome::Unreadable: // or gone since it was listed
+        return {path,
+                listedName,
+                std::nullopt,
+                {{PathExists(path) ? Rule::Unreadable : Rule::NoSuchFile, 0, file.Reason}},
+                false};
     case FileContent::Outcome::TooLarge:
         return {path,
                 listedName,
