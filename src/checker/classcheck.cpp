@@ -128,8 +128,8 @@ ClassJudgement ClassChecker::Judge(const QString& path, QByteArrayView bytes, co
     const qint64 points = AvailablePoints(Settings.StartingPoints, record.Levels, record.Entries, Catalogue);
 
     QList<Finding> findings = SaveRefusals(loaded, record, points);
-    for (const LineNote& note :
-         LoadNotes(loaded, listedName)) // lines the load passes over or reads otherwise
+    // The lines that the load passes over or reads otherwise, in the window's words.
+    for (const LineNote& note : LoadNotes(loaded, listedName))
         findings.append({RuleOf(note.What), note.Line, LineNoteText(note)});
     findings += NameFindings(path, listedName, otherCases);
     findings += ModelFindings(loaded, record);
@@ -193,8 +193,8 @@ QList<Finding> ClassChecker::NameFindings(const QString& path, const QString& li
     const PathStyle style = NativePathStyle();
     const QString fileName = FileNameOf(path);
     QList<Finding> warnings;
-    // The file that picking the class list's entry for this file opens.
-    // The folder as the path names it ("." for a name alone).
+    // The file that picking the class list's entry for this file opens, in the folder as the path names
+    // it ("." for a name alone).
     const QString folder =
         fileName.size() < path.size() ? path.first(path.size() - fileName.size() - 1) : QStringLiteral(".");
     QString loaded =
