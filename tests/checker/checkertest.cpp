@@ -311,11 +311,14 @@ private slots:
         MakeStandardGame(game);
         const QString missing = game.Path(u"none.ini"_s);
         const CheckerRun noWeapons = RunOn(game.Location(), {u"--weapons"_s, missing});
-        QCOMPARE(
-            noWeapons.Err,
-            u"rostermaker-check: error: cannot read the weapons file %1: No such file or directory\n"_s.arg(
-                missing));
+        QCOMPARE(noWeapons.Err, u"rostermaker-check: error: cannot read the weapons file %1: %2\n"_s.arg(
+                                    missing, NoSuchFile()));
         QVERIFY(noWeapons.Status == 2 && noWeapons.Out.isEmpty());
+        game.AddFile(u"bad.csv"_s, CrLfBytes({WeaponsHeader, "m4a1,M4A1,rifle,five,3.4,,,,,,0,,"}));
+        QCOMPARE(
+            RunOn(game.Location(), {u"--weapons"_s, game.Path(u"bad.csv"_s)}).Err,
+            u"rostermaker-check: error: invalid value in file %1, line 2, column 4 (CostPoints): \"five\" is "
+            "not a whole number from -32768 to 32767\n"_s.arg(game.Path(u"bad.csv"_s)));
         const CheckerRun json = RunOn(game.Location(), {u"--json"_s, u"--settings"_s, missing});
         const QJsonObject document = QJsonDocument::fromJson(json.Out.toUtf8()).object();
         QCOMPARE(document[u"errors"_s][0].toString(),
