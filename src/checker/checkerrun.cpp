@@ -26,7 +26,7 @@ QString Native(const QString& path)
 QString WhyUnreadable(const QString& path, const QString& message)
 {
     const FileContent file = ReadWholeFile(path, 0);
-    return file.Result == FileContent::Outcome::Unreadable ? file.Reason : ConsoleWords(message);
+    return file.Result == FileContent::Outcome::Unreadable ? SystemWords(file.Reason) : ConsoleWords(message);
 }
 
 // The command line as the checker takes it. The options' descriptions are in help.txt.

@@ -107,7 +107,7 @@ ClassJudgement ClassChecker::Check(const QString& path, const QStringList& other
         return {path,
                 listedName,
                 std::nullopt,
-                {{PathExists(path) ? Rule::Unreadable : Rule::NoSuchFile, 0, file.Reason}},
+                {{PathExists(path) ? Rule::Unreadable : Rule::NoSuchFile, 0, SystemWords(file.Reason)}},
                 false};
     case FileContent::Outcome::TooLarge:
         return {path,

@@ -94,7 +94,7 @@ void ClassFileSearch::AddPath(const QString& path)
     const QString located = LocatePath(path);
     const QFileInfo info(located);
     if (!info.exists()) {
-        AddProblem(path, Rule::NoSuchFile, ReadWholeFile(located, 0).Reason);
+        AddProblem(path, Rule::NoSuchFile, SystemWords(ReadWholeFile(located, 0).Reason));
         return;
     }
     if (info.isDir()) {

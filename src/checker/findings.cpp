@@ -81,6 +81,14 @@ bool IsPathRule(Rule rule)
     return rule >= Rule::NoSuchFile;
 }
 
+QString SystemWords(QString reason)
+{
+    reason = reason.trimmed();
+    if (reason.endsWith(u'.'))
+        reason.chop(1);
+    return reason;
+}
+
 QString ConsoleWords(QString message)
 {
     if (message.startsWith(QStringLiteral("Error : ")))

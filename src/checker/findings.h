@@ -63,6 +63,10 @@ struct Finding {
     Severity What() const { return SeverityOf(Kind); }
 };
 
+// The system's reason why a file cannot be read ("No such file or directory", on Windows "The system cannot
+// find the file specified."), without a final period, as a part of a finding's text.
+QString SystemWords(QString reason);
+
 // A message written for a dialog, worded for a console: without an "Error : " before it or the dialog's
 // closing paragraph ("The Application will not run ..."), its lines joined by blanks, its first word in
 // lowercase (unless it is written in capitals or is a path), without a final period.
