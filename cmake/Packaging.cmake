@@ -5,6 +5,7 @@
 #
 #   rostermaker            the editor (Rostermaker.exe on Windows)
 #   rostermaker-check      the console checker of class files (rostermaker-check.exe on Windows)
+#   rostermaker-check.1    Linux only: its manual page, made from src/checker/help.txt
 #   rostermaker.ini        the settings with their defaults (Rostermaker.ini on Windows)
 #   README.txt             the players' guide for this system (below)
 #   rostermaker.desktop    Linux only: a menu entry to edit and copy
@@ -88,6 +89,7 @@ else()
     # are the system's (libqt6widgets6 and qt6-qpa-plugins on Debian and Ubuntu).
     install(FILES "${ROSTERMAKER_PACKAGING_DIR}/rostermaker.desktop" DESTINATION .)
     install(FILES "${PROJECT_SOURCE_DIR}/src/ui/icons/rostermaker-128.png" DESTINATION . RENAME rostermaker.png)
+    install(FILES "${PROJECT_BINARY_DIR}/packaging/rostermaker-check.1" DESTINATION .) # man ./rostermaker-check.1
 endif()
 
 # The archive: one top folder named like the archive, e.g. Rostermaker-1.0.0-Linux-x86_64/.

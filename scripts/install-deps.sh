@@ -4,7 +4,7 @@
 set -eu
 
 packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation libbenchmark-dev \
-xvfb xauth imagemagick $*"
+xvfb xauth imagemagick git jq python3 python3-jsonschema groff-base $*"
 
 missing=""
 for package in $packages; do

@@ -5,8 +5,8 @@
 # suite under Wine, and makes the players' archive: build/windows/Rostermaker-<version>-win64.zip and its
 # .sha256. The archive is then unpacked into a copy of demo/ and its Rostermaker.exe run from there under
 # Wine, with nothing else on its DLL path; its window is saved as build/windows/screenshot.png. Last, the
-# archive's rostermaker-check.exe checks the demo's class files there and its report is shown. With "qt"
-# the script stops once Qt for Windows is built.
+# archive's rostermaker-check.exe checks the demo's class files there, also named by wildcards that it
+# expands itself, and its reports are shown. With "qt" the script stops once Qt for Windows is built.
 #
 # Every Windows program runs under Wine on one virtual display and one Wine server that the script starts
 # for all of them.
@@ -191,5 +191,27 @@ fi
 if [ "$check_status" -ne 1 ] || ! grep -q 'Scout\.cfg:13: error: ' "$report" ||
     ! grep -q '^3 classes: 2 sound, 0 with warnings, 1 with errors' "$report"; then
     echo "rostermaker-check.exe did not report the demo's hand-edited class as expected (exit status 1)"
+    exit 1
+fi
+
+# The Command Prompt passes wildcards on as typed, so the checker expands them itself: "characters\*.cfg"
+# names the same three classes (status 1 for the hand-edited one); a pattern that matches nothing is a
+# path that cannot be checked (status 2), while the classes named beside it are still checked.
+wildcards="$build/check-wildcards.txt"
+run_check() {
+    check_status=0
+    (cd "$folder" && WINEPATH= timeout 120 xvfb-run -a "$wine" rostermaker-check.exe "$@" >>"$wildcards" \
+        2>>"$build/check-errors.txt") || check_status=$?
+}
+: >"$wildcards"
+run_check 'characters\*.cfg'
+all_status=$check_status
+run_check --quiet 'characters\S*.CFG' 'characters\*.none'
+echo "rostermaker-check.exe with wildcards under Wine (exit statuses $all_status and $check_status):"
+cat "$wildcards"
+if [ "$all_status" -ne 1 ] || ! grep -q '^3 classes: 2 sound, 0 with warnings, 1 with errors' "$wildcards" ||
+    [ "$check_status" -ne 2 ] || ! grep -q '^characters\\Scout\.cfg:13: error: ' "$wildcards" ||
+    ! grep -q '^characters\\\*\.none: error: no file or folder matches \[no-such-file\]' "$wildcards"; then
+    echo "rostermaker-check.exe did not expand its wildcards as expected"
     exit 1
 fi

@@ -1,10 +1,12 @@
 #include "checker/classcheck.h"
 
+#include "checker/differences.h"
 #include "classfile/classfilename.h"
 #include "classfile/classfilereader.h"
 #include "classfile/classfilewriter.h"
 #include "commands/loadclass.h"
 #include "commands/saveclass.h"
+#include "platform/files.h"
 #include "rules/points.h"
 #include "rules/selection.h"
 #include "rules/weight.h"
@@ -15,36 +17,48 @@
 
 namespace {
 
-using Severity = Finding::Severity;
-
-// The line (from 1) of file on which it first differs from written.
-qsizetype FirstDifferentLine(QByteArrayView file, QByteArrayView written)
+Rule RuleOf(LineNote::Kind kind)
 {
-    const qsizetype common = std::min(file.size(), written.size());
-    qsizetype differs = 0;
-    while (differs < common && file[differs] == written[differs])
-        ++differs;
-    qsizetype line = 1;
-    for (qsizetype i = 0; i < differs; ++i) {
-        const bool crBeforeLf = file[i] == '\r' && i + 1 < file.size() && file[i + 1] == '\n';
-        if ((file[i] == '\r' && !crBeforeLf) || file[i] == '\n')
-            ++line;
+    switch (kind) {
+    case LineNote::Kind::UnknownItem:
+        return Rule::UnknownItem;
+    case LineNote::Kind::IncompleteSkinLine:
+        return Rule::IncompleteSkinLine;
+    case LineNote::Kind::UnknownProficiency:
+        return Rule::UnknownProficiency;
+    case LineNote::Kind::OtherLevel:
+        return Rule::OtherLevel;
+    case LineNote::Kind::UnknownLine:
+        break;
+    case LineNote::Kind::OtherClassName:
+        return Rule::OtherClassName;
     }
-    return line;
+    return Rule::UnknownLine;
+}
+
+// The file's name: what follows the system's last separator (a name may hold a "\\" on Linux).
+QString FileNameOf(const QString& path)
+{
+    const bool windows = NativePathStyle() == PathStyle::Windows;
+    qsizetype start = path.size();
+    while (start > 0 && path.at(start - 1) != u'/' && !(windows && path.at(start - 1) == u'\\'))
+        --start;
+    return path.sliced(start);
+}
+
+// Names of files compared as the file system compares them.
+bool SameFileName(const QString& a, const QString& b)
+{
+    return a.compare(b, NativePathStyle() == PathStyle::Windows ? Qt::CaseInsensitive : Qt::CaseSensitive) ==
+           0;
 }
 
 } // namespace
 
-bool ClassJudgement::HasErrors() const
+bool ClassJudgement::Has(Severity severity) const
 {
     return std::any_of(Findings.cbegin(), Findings.cend(),
-                       [](const Finding& f) { return f.What == Severity::Error; });
-}
-
-bool ClassJudgement::HasWarnings() const
-{
-    return std::any_of(Findings.cbegin(), Findings.cend(),
-                       [](const Finding& f) { return f.What == Severity::Warning; });
+                       [severity](const Finding& f) { return f.What() == severity; });
 }
 
 OfferedModels::OfferedModels(const QString& modelPath, const ProgramLocation& location)
@@ -82,51 +96,61 @@ ClassChecker::ClassChecker(const AppSettings& settings, const EquipmentCatalogue
 {
 }
 
-ClassJudgement ClassChecker::Check(const QString& path)
+ClassJudgement ClassChecker::Check(const QString& path, const QStringList& otherCases)
 {
-    const Result<QByteArray> bytes = ReadClassFileBytes(path);
-    if (!bytes) {
+    FileContent file = ReadWholeFile(path, LargestClassFile);
+    const QString listedName = ClassNameOfFile(FileNameOf(path));
+    switch (file.Result) {
+    case FileContent::Outcome::Read:
+        break;
+    case FileContent::Outcome::Unreadable: // or gone since it was listed
         return {path,
-                ClassNameOfFile(LastPathComponent(path, NativePathStyle())),
+                listedName,
                 std::nullopt,
-                {{Severity::Error, 0, bytes.Reason()}}};
+                {{PathExists(path) ? Rule::Unreadable : Rule::NoSuchFile, 0, SystemWords(file.Reason)}},
+                false};
+    case FileContent::Outcome::TooLarge:
+        return {path,
+                listedName,
+                std::nullopt,
+                {{Rule::TooLarge, 0,
+                  QStringLiteral("larger than %1 MiB: the editor does not load a file this large")
+                      .arg(LargestClassFile / (1024 * 1024))}}};
     }
-    return Judge(path, *bytes);
+    return Judge(path, file.Bytes, otherCases);
 }
 
-ClassJudgement ClassChecker::Judge(const QString& path, QByteArrayView bytes)
+ClassJudgement ClassChecker::Judge(const QString& path, QByteArrayView bytes, const QStringList& otherCases)
 {
-    const QString fileName = LastPathComponent(path, NativePathStyle());
-    const QString listedName = ClassNameOfFile(fileName);
+    const QString listedName = ClassNameOfFile(FileNameOf(path));
     const LoadedClass loaded = ReadClassFile(bytes, Catalogue);
     const ClassRecord record = LoadedClassRecord(loaded, listedName, Settings.StartingEquipmentName);
     const qint64 points = AvailablePoints(Settings.StartingPoints, record.Levels, record.Entries, Catalogue);
 
     QList<Finding> findings = SaveRefusals(loaded, record, points);
-    for (const LineNote& note :
-         LoadNotes(loaded, listedName)) // lines the load passes over or reads otherwise
-        findings.append({note.What == LineNote::Kind::UnknownItem ? Severity::Error : Severity::Warning,
-                         note.Line, LineNoteText(note)});
-    findings += NameFindings(fileName, listedName);
+    // The lines that the load passes over or reads otherwise, in the window's words.
+    for (const LineNote& note : LoadNotes(loaded, listedName))
+        findings.append({RuleOf(note.What), note.Line, LineNoteText(note)});
+    findings += NameFindings(path, listedName, otherCases);
     findings += ModelFindings(loaded, record);
     if (const std::optional<QString> unwritable =
             UnwritableTextRefusal(record, Catalogue, Settings.StartingEquipmentName))
-        findings.append({Severity::Warning, 0, *unwritable});
-    const QByteArray written = ClassFileBytes(record, Catalogue, Settings.StartingEquipmentName);
-    if (bytes != written) {
-        findings.append({Severity::Warning, FirstDifferentLine(bytes, written),
-                         QStringLiteral("The file was edited by hand or written by another tool: from this "
-                                        "line on it differs from what the editor writes for the class, and "
-                                        "its next save rewrites it.")});
+        findings.append({Rule::UnwritableText, 0, ConsoleWords(*unwritable)});
+    // Item names from a UTF-8 weapons file are written as UTF-8 on purpose.
+    if (!Catalogue.ItemNamesInUtf8()) {
+        if (std::optional<Finding> utf8 = Utf8WithoutMarkFinding(bytes))
+            findings.append(*std::move(utf8));
     }
+    findings += DifferenceFindings(bytes, ClassFileBytes(record, Catalogue, Settings.StartingEquipmentName));
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.Line < b.Line; });
 
     const WeightDisplay weight =
         RecalculatedWeight(Settings.StartingEquipmentWeight, LevelOf(record.Levels, Proficiency::Strength),
                            record.Entries, Catalogue, u'.');
+    const qint64 shownPoints = AvailablePointsText(points).toLongLong();
     return {path, record.ClassName,
-            ClassSummary{record.ClassName, points, weight.Total, weight.WeightText, weight.MovementText,
+            ClassSummary{record.ClassName, shownPoints, weight.Total, weight.WeightText, weight.MovementText,
                          weight.AmmoText},
             findings};
 }
@@ -139,28 +163,54 @@ QList<Finding> ClassChecker::SaveRefusals(const LoadedClass& loaded, const Class
         return loaded.EntryLines.value(entry - 1);
     };
     QList<Finding> errors;
-    if (const std::optional<QString> overspent = OverspentRefusal(AvailablePointsText(points)))
-        errors.append({Severity::Error, 0, *overspent});
+    if (OverspentRefusal(AvailablePointsText(points))) {
+        const qint64 budget = Settings.StartingPoints;
+        errors.append(
+            {Rule::OverBudget, 0,
+             QStringLiteral("%1 points spent of a budget of %2: %3 over")
+                 .arg(QString::number(budget - points), QString::number(budget), QString::number(-points))});
+    }
     for (const RestrictionBreach& breach : RestrictionBreaches(record.Entries, Catalogue))
-        errors.append({Severity::Error, entryLine(breach.EntryOver), RestrictionBreachMessage(breach)});
+        errors.append({Rule::OverLimit, entryLine(breach.EntryOver), RestrictionBreachMessage(breach)});
     if (const std::optional<UnmetSkillRequirement> unmet =
             FirstUnmetSkillRequirement(record.Entries, Catalogue, record.Levels, Settings.ExplosivesSkillName,
-                                       Settings.MedicalSkillName))
-        errors.append({Severity::Error, entryLine(unmet->Entry), unmet->Message});
-    if (const std::optional<QString> refusal = ClassNameRefusal(record.ClassName))
-        errors.append({Severity::Error, loaded.ClassNameLine, *refusal});
+                                       Settings.MedicalSkillName)) {
+        errors.append({Rule::SkillMissing, entryLine(unmet->Entry),
+                       QStringLiteral("\"%1\" needs the %2 skill (level 1 or more), which the class lacks")
+                           .arg(record.Entries.at(unmet->Entry), ProficiencyKeyword(unmet->Skill))});
+    }
+    if (const std::optional<QString> refusal = ClassNameRefusal(record.ClassName)) {
+        errors.append(
+            {Rule::BadClassName, loaded.ClassNameLine,
+             QStringLiteral("class name \"%1\": %2").arg(record.ClassName, ConsoleWords(*refusal))});
+    }
     return errors;
 }
 
-QList<Finding> ClassChecker::NameFindings(const QString& fileName, const QString& listedName) const
+QList<Finding> ClassChecker::NameFindings(const QString& path, const QString& listedName,
+                                          const QStringList& otherCases) const
 {
+    const PathStyle style = NativePathStyle();
+    const QString fileName = FileNameOf(path);
     QList<Finding> warnings;
-    if (fileName.compare(ClassFileName(listedName), Qt::CaseInsensitive) != 0) {
-        warnings.append(
-            {Severity::Warning, 0,
-             QStringLiteral("The class list shows this file as \"%1\", and picking it there loads "
-                            "\"%2\" instead: the editor never loads this file.")
-                 .arg(listedName, ClassFileName(listedName))});
+    // The file that picking the class list's entry for this file opens, in the folder as the path names
+    // it ("." for a name alone).
+    const QString folder =
+        fileName.size() < path.size() ? path.first(path.size() - fileName.size() - 1) : QStringLiteral(".");
+    QString loaded =
+        ClassFileToLoad(folder.isEmpty() ? QString(Separator(style)) : folder, listedName, fileName, style);
+    if (FileNameOf(loaded) != fileName) // found without regard to case where the name is missing as written
+        loaded = LocatePath(loaded);
+    if (!SameFileName(FileNameOf(loaded), fileName)) {
+        warnings.append({Rule::NeverLoaded, 0,
+                         QStringLiteral("the class list shows this file as \"%1\" and loads %2 for it: the "
+                                        "editor never loads this file")
+                             .arg(listedName, FileNameOf(loaded))});
+    }
+    if (!otherCases.isEmpty()) {
+        warnings.append({Rule::CaseConflict, 0,
+                         QStringLiteral("%1 beside it differs only in case: Windows keeps only one of them")
+                             .arg(otherCases.join(QStringLiteral(", ")))});
     }
     return warnings;
 }
@@ -171,8 +221,8 @@ QList<Finding> ClassChecker::ModelFindings(const LoadedClass& loaded, const Clas
         return {};
     const std::optional<QString> model = Models.Find(record.Model);
     if (!model) {
-        return {{Severity::Warning, loaded.SkinLine,
-                 QStringLiteral("The models folder has no model \"%1\".").arg(record.Model)}};
+        return {{Rule::NoSuchModel, loaded.SkinLine,
+                 QStringLiteral("the models folder has no model \"%1\"").arg(record.Model)}};
     }
     const SkinLists& skins = Models.SkinsOf(*model);
     const std::array<std::tuple<const char*, const QString*, const QStringList*>, 3> parts = {
@@ -182,8 +232,8 @@ QList<Finding> ClassChecker::ModelFindings(const LoadedClass& loaded, const Clas
     QList<Finding> warnings;
     for (const auto& [part, skin, offered] : parts) {
         if (!skin->isEmpty() && !offered->contains(*skin, Qt::CaseInsensitive)) {
-            warnings.append({Severity::Warning, loaded.SkinLine,
-                             QStringLiteral("The model \"%1\" has no %2 skin \"%3\" in its skin folders.")
+            warnings.append({Rule::NoSuchSkin, loaded.SkinLine,
+                             QStringLiteral("model \"%1\" has no %2 skin \"%3\" in its skin folders")
                                  .arg(*model, QLatin1StringView(part), *skin)});
         }
     }

@@ -2,6 +2,7 @@
 
 #include "app/appsettings.h"
 #include "catalogue/equipmentcatalogue.h"
+#include "checker/findings.h"
 #include "classfile/classfilereader.h"
 #include "models/modellibrary.h"
 #include "platform/fixeddecimal.h"
@@ -13,35 +14,27 @@
 #include <QStringList>
 #include <optional>
 
-// What the checker finds in a class file: an error is what the editor refuses to save or never lets a user
-// build; a warning is what the editor reads otherwise than the file stands, or changes on its next save.
-struct Finding {
-    enum class Severity { Error, Warning };
-    Severity What = Severity::Error;
-    qsizetype Line = 0; // from 1; 0 for the file as a whole
-    QString Text;
-};
-
 // What the window shows of a class once it is loaded; the weight always with "." as decimal point.
 struct ClassSummary {
     QString ClassName;
-    qint64 PointsLeft = 0;
+    qint64 PointsLeft = 0; // as the window shows them: within the 16-bit range (see AvailablePointsText)
     FixedDecimal Weight;
     QString WeightText;   // "13.645 kg"
     QString MovementText; // from the movement ladder
     QString SpecialText;  // the load mode's two lines joined by CR LF, empty without a vest
 };
 
-// One class file judged: what the window would show of it (none when it could not be read), and the
-// findings in line order, those for the whole file first.
+// One path judged: a class file checked, with what the window would show of it (none when it was not
+// read) and the findings in line order, those for the whole file first; or a path that could not be
+// checked (Checked false), with its one finding of a path rule.
 struct ClassJudgement {
     QString Path;
     QString ClassName; // as the window shows it once loaded; as the class list shows the file if unread
     std::optional<ClassSummary> Summary;
     QList<Finding> Findings;
+    bool Checked = true;
 
-    bool HasErrors() const;
-    bool HasWarnings() const;
+    bool Has(Severity severity) const;
 };
 
 // The models and skins that the window offers right after start-up: the models folder's subfolders and,
@@ -76,17 +69,20 @@ public:
 
     bool ModelsListed() const { return Models.Listed(); }
 
-    // The class file at path (native; shown as given).
-    ClassJudgement Check(const QString& path);
+    // The class file at path (native; shown as given), read as the window reads it. otherCases: the other
+    // class files of its folder whose names differ from its own only in case. A file that cannot be read
+    // is a path not checked.
+    ClassJudgement Check(const QString& path, const QStringList& otherCases = {});
 
     // A class file's bytes; path names the file.
-    ClassJudgement Judge(const QString& path, QByteArrayView bytes);
+    ClassJudgement Judge(const QString& path, QByteArrayView bytes, const QStringList& otherCases = {});
 
 private:
     // What Save would refuse of the class (errors), with the lines that set what it refuses.
     QList<Finding> SaveRefusals(const LoadedClass& loaded, const ClassRecord& record, qint64 points) const;
-    // A file that the class list never loads.
-    QList<Finding> NameFindings(const QString& fileName, const QString& listedName) const;
+    // A file that the class list never loads, and the files that Windows cannot keep beside it.
+    QList<Finding> NameFindings(const QString& path, const QString& listedName,
+                                const QStringList& otherCases) const;
     // A model or skin that the window does not offer.
     QList<Finding> ModelFindings(const LoadedClass& loaded, const ClassRecord& record);
 

@@ -3,13 +3,6 @@
 #include "classfile/classfilename.h"
 #include "platform/files.h"
 
-namespace {
-
-// A class file is a few hundred bytes; anything far larger is no class file and is not read into memory.
-constexpr qint64 LargestClassFile = 16 * 1024 * 1024;
-
-} // namespace
-
 Result<QByteArray> ReadClassFileBytes(const QString& path)
 {
     FileContent file = ReadWholeFile(path, LargestClassFile);

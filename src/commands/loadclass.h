@@ -8,8 +8,11 @@
 
 #include <QString>
 
+// A class file is a few hundred bytes; anything larger than this is no class file and is not loaded.
+inline constexpr qint64 LargestClassFile = 16 * 1024 * 1024;
+
 // The bytes of the class file at path (a native path). A file that cannot be opened or is no regular file,
-// and one of more than 16 MiB, are refused, each with its message.
+// and one larger than LargestClassFile, are refused, each with its message.
 Result<QByteArray> ReadClassFileBytes(const QString& path);
 
 // Reads the class file at path (see ClassFileToLoad). A file that ReadClassFileBytes refuses is refused with

@@ -78,14 +78,20 @@ FileContent ReadWholeFile(const QString& path, qint64 largestSize)
     using Outcome = FileContent::Outcome;
     const QString located = LocatePath(path);
     QFile file(located);
-    if (!QFileInfo(located).isFile() || !file.open(QIODevice::ReadOnly))
-        return {Outcome::Unreadable, {}};
+    const QFileInfo info(located);
+    if (info.isDir())
+        return {Outcome::Unreadable, {}, QStringLiteral("Is a directory")};
+    if (info.exists() && !info.isFile())
+        return {Outcome::Unreadable, {}, QStringLiteral("Not a regular file")};
+    // A missing file is left to open(), which words its reason as the system does.
+    if (!file.open(QIODevice::ReadOnly))
+        return {Outcome::Unreadable, {}, file.errorString()};
     // The size the system reports sizes the first read; the reading goes on to the end all the same.
     QByteArray bytes;
     const qint64 firstRead = qMax<qint64>(file.size() + 1, 64 * 1024);
     for (;;) {
         if (bytes.size() > largestSize)
-            return {Outcome::TooLarge, {}};
+            return {Outcome::TooLarge, {}, {}};
         // One byte beyond the room left tells a file that is too large.
         const qint64 room = largestSize - bytes.size();
         const qint64 chunk = bytes.isEmpty() ? firstRead : qint64(64 * 1024);
@@ -94,10 +100,10 @@ FileContent ReadWholeFile(const QString& path, qint64 largestSize)
         bytes.resize(before + wanted);
         const qint64 read = file.read(bytes.data() + before, wanted);
         if (read < 0)
-            return {Outcome::Unreadable, {}};
+            return {Outcome::Unreadable, {}, file.errorString()};
         bytes.resize(before + read);
         if (read == 0)
-            return {Outcome::Read, bytes};
+            return {Outcome::Read, bytes, {}};
     }
 }
 

@@ -26,6 +26,7 @@ struct FileContent {
     enum class Outcome { Read, Unreadable, TooLarge };
     Outcome Result = Outcome::Unreadable;
     QByteArray Bytes; // when Read
+    QString Reason;   // when Unreadable: the system's words ("No such file or directory", "Is a directory")
 };
 FileContent ReadWholeFile(const QString& path, qint64 largestSize);
 

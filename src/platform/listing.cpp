@@ -1,6 +1,7 @@
 #include "platform/listing.h"
 
 #include "platform/files.h"
+#include "platform/paths.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -80,13 +81,45 @@ QStringList ListFiles(const QString& folder, const QString& pattern)
 {
     if (folder.isEmpty())
         return {};
-    const QStringList entries = QDir(LocatePath(folder)).entryList(QDir::Files);
+    // Sorted below, in the list controls' order.
+    const QStringList entries = QDir(LocatePath(folder)).entryList(QDir::Files, QDir::NoSort);
     QStringList matching;
     for (const QString& entry : entries) {
         if (MatchesWildcard(entry, pattern))
             matching.append(entry);
     }
     return SortedWithoutCase(matching);
+}
+
+std::optional<QStringList> PathsMatching(const QString& path)
+{
+    qsizetype nameStart = path.size();
+    while (nameStart > 0 && !IsSeparator(path.at(nameStart - 1), NativePathStyle()))
+        --nameStart;
+    const QStringView pattern = QStringView(path).sliced(nameStart);
+    if (!pattern.contains(u'*') && !pattern.contains(u'?'))
+        return std::nullopt;
+    const QString folder = path.first(nameStart);
+    const QStringList entries = QDir(LocatePath(folder.isEmpty() ? QStringLiteral(".") : folder))
+                                    .entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+    QStringList matching;
+    for (const QString& entry : entries) {
+        if (MatchesWildcard(entry, pattern))
+            matching.append(entry);
+    }
+    QStringList paths;
+    for (const QString& name : SortedWithoutCase(matching))
+        paths.append(folder + name);
+    return paths;
+}
+
+bool ProgramExpandsWildcards()
+{
+#ifdef Q_OS_WIN
+    return true;
+#else
+    return false;
+#endif
 }
 
 std::optional<QStringList> ListSubfolders(const QString& folder)
@@ -97,7 +130,8 @@ std::optional<QStringList> ListSubfolders(const QString& folder)
         return std::nullopt;
     const QDir dir(located);
     QStringList paths;
-    for (const QString& name : SortedWithoutCase(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot)))
+    for (const QString& name :
+         SortedWithoutCase(dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort)))
         paths.append(QDir::toNativeSeparators(dir.filePath(name)));
     return paths;
 }

@@ -46,10 +46,10 @@ QString RestrictionBreachMessage(const RestrictionBreach& breach)
     const QString times =
         breach.Count == 1 ? QStringLiteral("1 time") : QStringLiteral("%1 times").arg(breach.Count);
     if (item.ItemRestriction < 0) {
-        return QStringLiteral("The item \"%1\" (%2) is selected %3, but its limit of %4 forbids it.")
+        return QStringLiteral("item \"%1\" (%2) is selected %3, but its limit of %4 forbids it")
             .arg(ListedName(item), item.InternalName, times, QString::number(item.ItemRestriction));
     }
-    return QStringLiteral("The item \"%1\" (%2) is selected %3, more than its limit of %4.")
+    return QStringLiteral("item \"%1\" (%2) is selected %3, more than its limit of %4")
         .arg(ListedName(item), item.InternalName, times, QString::number(item.ItemRestriction));
 }
 
@@ -83,9 +83,11 @@ std::optional<UnmetSkillRequirement> FirstUnmetSkillRequirement(const QStringLis
             if (modes.isEmpty())
                 return;
             if (modes.contains(explosives) && !hasExplosives)
-                unmet = {i, QStringLiteral("You must posess an explosives skill to handle explosives")};
+                unmet = {i, Proficiency::Explosives,
+                         QStringLiteral("You must posess an explosives skill to handle explosives")};
             else if (modes.contains(medical) && !hasMedic)
-                unmet = {i, QStringLiteral("You must posess medical knowledge to use a medkit")};
+                unmet = {i, Proficiency::Medic,
+                         QStringLiteral("You must posess medical knowledge to use a medkit")};
         });
     }
     return unmet;

@@ -25,7 +25,7 @@ struct RestrictionBreach {
 // Every item over its limit, by the entry that goes over it.
 QList<RestrictionBreach> RestrictionBreaches(const QStringList& entries, const EquipmentCatalogue& catalogue);
 
-// "The item ... is selected 2 times, more than its limit of 1."
+// What the checker reports of it: "item ... is selected 2 times, more than its limit of 1".
 QString RestrictionBreachMessage(const RestrictionBreach& breach);
 
 // True when no item is over its limit.
@@ -38,8 +38,9 @@ bool IsRemovable(const QString& entry, const QString& startingEquipmentName);
 // in an item's SpecialModes. The entries after the starting item are examined in list order, and within
 // one item explosives before medic; the first failure decides.
 struct UnmetSkillRequirement {
-    qsizetype Entry = -1; // index into the entries
-    QString Message;      // that refuses the save
+    qsizetype Entry = -1;                        // index into the entries
+    Proficiency Skill = Proficiency::Explosives; // the skill it lacks: Explosives or Medic
+    QString Message;                             // that refuses the save
 };
 std::optional<UnmetSkillRequirement> FirstUnmetSkillRequirement(const QStringList& entries,
                                                                 const EquipmentCatalogue& catalogue,
