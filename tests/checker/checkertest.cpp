@@ -477,7 +477,8 @@ private slots:
     void agreesWithTheWindow()
     {
         EditorGame game;
-        MakeStandardGame(game);
+        // Items whose internal names a class file reads otherwise than it writes them: "hat " and 'ha"t'.
+        MakeStandardGame(game, {u"hat ,Hat,misc,1,0.1,,,,,,0,,"_s, u"ha\"t,Quote Hat,misc,1,0.1,,,,,,0,,"_s});
         // Files that the class list lists at start-up: a pair named the same but for case (one file on a
         // disk that does not tell case apart), and a class edited by hand.
         game.AddFile(u"tool/characters/Alpha.cfg"_s, ClassBytes(u"Alpha"_s, {"set proficiency1 pistol1"}));
@@ -518,7 +519,7 @@ private slots:
         build(u"Rifleman"_s, u"000200000002",
               {"M4A1", "Load Bearing Vest", "Frag Grenade", "Frag Grenade", "Smoke", "M249 SAW"});
         PickComboEntry(window->ModelName, u"urban"_s);
-        build(u"Medic"_s, u"00000001100", {"Medkit", "Twin", "Pack", "Refund"});
+        build(u"Medic"_s, u"00000001100", {"Medkit", "Twin", "Pack", "Refund", "Hat", "Quote Hat"});
         build(u"Overspent"_s, u"44400000000", {"M4A1"});
         build(u"Untrained"_s, u"00000000000", {"C4 Charge"});
         build(u"Vests"_s, u"00000000000", {"Load Bearing Vest", "Load Bearing Vest"});
