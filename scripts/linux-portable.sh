@@ -8,6 +8,7 @@
 # - makes build/linux-portable/Rostermaker-<version>-Linux-x86_64.tar.gz (and its .sha256) and checks
 #   every ELF file in it: the libraries it needs and the C library's symbol versions (at most 2.34);
 # - adds the menu entry from a folder with an awkward name, validates it and starts the editor by it;
+# - on a bare Debian 11 checks that the launcher names the C library it lacks; and
 # - on bare Debian 12 and 13 systems (debootstrap --variant=minbase) unpacked into a copy of the demo
 #   game: runs rostermaker-check with nothing installed, then installs the X server for the test and the
 #   desktop's libraries (no Qt, no fonts but DejaVu), opens the editor, saves a screenshot, picks a class
@@ -386,29 +387,24 @@ bare_failed() {
     exit 1
 }
 
-for suite in bookworm trixie; do
-    pristine="$cache/bare/$suite"
+# fresh_bare_system <suite>: a fresh copy of the suite's minbase system, unmounted, as $bare_root, with the
+# archive unpacked into a copy of the demo game (/game, the editor's folder /game/Rostermaker).
+fresh_bare_system() {
+    pristine="$cache/bare/$1"
     if [ ! -f "$pristine/.complete" ]; then
-        echo "Bare system $suite: debootstrap --variant=minbase into $pristine (once)"
+        echo "Bare system $1: debootstrap --variant=minbase into $pristine (once)"
         mkdir -p "$cache/bare"
         [ ! -e "$pristine" ] || remove_bare_copy "$pristine"
-        debootstrap --variant=minbase "$suite" "$pristine" "$mirror" >"$cache/bare/$suite.log" 2>&1 ||
-            { tail -20 "$cache/bare/$suite.log"; exit 1; }
-        chroot "$pristine" apt-get update -q >>"$cache/bare/$suite.log" 2>&1
+        debootstrap --variant=minbase "$1" "$pristine" "$mirror" >"$cache/bare/$1.log" 2>&1 ||
+            { tail -20 "$cache/bare/$1.log"; exit 1; }
+        chroot "$pristine" apt-get update -q >>"$cache/bare/$1.log" 2>&1
         touch "$pristine/.complete"
     fi
-    bare_root="$build/bare/$suite"
+    bare_root="$build/bare/$1"
     [ ! -e "$bare_root" ] || remove_bare_copy "$bare_root"
     mkdir -p "$build/bare"
     cp -a "$pristine" "$bare_root"
-    mount -t proc proc "$bare_root/proc"
-    mount --bind /dev "$bare_root/dev"
-    mount --bind /dev/pts "$bare_root/dev/pts"
-    mkdir -p "$cache/bare/$suite-packages"
-    mount --bind "$cache/bare/$suite-packages" "$bare_root/var/cache/apt/archives"
-    cp /etc/resolv.conf "$bare_root/etc/resolv.conf"
-    printf '#!/bin/sh\nexit 101\n' >"$bare_root/usr/sbin/policy-rc.d" && chmod +x "$bare_root/usr/sbin/policy-rc.d"
-    echo "== Debian $(cat "$bare_root/etc/debian_version") ($suite, minbase: $(in_bare dpkg-query -W | wc -l) packages)"
+    echo "== Debian $(cat "$bare_root/etc/debian_version") ($1, minbase: $(in_bare dpkg-query -W | wc -l) packages)"
     mkdir -p "$bare_root/game"
     (cd "$source_dir/demo" && tar -cf - --exclude=./tool --exclude=./README.md .) | tar -xf - -C "$bare_root/game"
     cp "$archive" "$bare_root/tmp/"
@@ -416,7 +412,30 @@ for suite in bookworm trixie; do
     mv "$bare_root"/game/Rostermaker-*-Linux-x86_64 "$bare_root/game/Rostermaker"
     mkdir -p "$bare_root/game/Rostermaker/characters"
     cp "$source_dir"/demo/tool/characters/*.cfg "$bare_root/game/Rostermaker/characters/"
+}
 
+# Debian 11, whose C library (2.31) is older than the folder's floor: the launcher says so.
+fresh_bare_system bullseye
+launcher_status=0
+in_bare sh -c 'cd /game/Rostermaker && ./Rostermaker </dev/null' >"$build/launcher-bullseye.txt" 2>&1 ||
+    launcher_status=$?
+echo "The launcher on Debian 11, exit status $launcher_status:"
+sed 's/^/  /' "$build/launcher-bullseye.txt"
+if [ "$launcher_status" -ne 1 ] || ! grep -q "version \`GLIBC_2.34' not found" "$build/launcher-bullseye.txt"; then
+    bare_failed "The launcher did not name the C library that Debian 11 lacks"
+fi
+remove_bare_copy "$bare_root"
+bare_root=""
+
+for suite in bookworm trixie; do
+    fresh_bare_system "$suite"
+    mount -t proc proc "$bare_root/proc"
+    mount --bind /dev "$bare_root/dev"
+    mount --bind /dev/pts "$bare_root/dev/pts"
+    mkdir -p "$cache/bare/$suite-packages"
+    mount --bind "$cache/bare/$suite-packages" "$bare_root/var/cache/apt/archives"
+    cp /etc/resolv.conf "$bare_root/etc/resolv.conf"
+    printf '#!/bin/sh\nexit 101\n' >"$bare_root/usr/sbin/policy-rc.d" && chmod +x "$bare_root/usr/sbin/policy-rc.d"
     # The checker with nothing installed beyond minbase: the demo's hand-edited class, status 1.
     echo "ldd rostermaker-check:"
     in_bare ldd /game/Rostermaker/rostermaker-check | sed 's/^/  /'
