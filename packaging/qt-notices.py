@@ -1,7 +1,7 @@
 """Writes the licences and notices that the portable Linux folder carries for the Qt linked into its
 programs (scripts/linux-portable.sh runs it once, beside the Qt it builds).
 
-Usage: qt-notices.py <qtbase source> <Debian source version> <Qt build folder> <output folder>
+Usage: qt-notices.py <qtbase source> <Debian source version> <Qt's config.summary> <output folder>
 
 Output: Qt.txt (what is linked in, under which licence, where its source is and how to relink), Qt's
 licence texts (LGPL-3.0-only.txt and GPL-3.0-only.txt, which the LGPL builds on), Qt-configuration.txt
@@ -13,7 +13,7 @@ import re
 import shutil
 import sys
 
-source, version, qt_build, output = sys.argv[1:5]
+source, version, summary, output = sys.argv[1:5]
 
 # Qt's bundled code that the folder's programs do not contain: modules and platforms not built, and the
 # libraries taken from the system (FreeType) or left out (libjpeg).
@@ -47,7 +47,7 @@ def licence_texts(folder, entry):
 os.makedirs(output, exist_ok=True)
 for name in ('LGPL-3.0-only.txt', 'GPL-3.0-only.txt'):
     shutil.copy(os.path.join(source, 'LICENSES', name), os.path.join(output, name))
-shutil.copy(os.path.join(qt_build, 'config.summary'), os.path.join(output, 'Qt-configuration.txt'))
+shutil.copy(summary, os.path.join(output, 'Qt-configuration.txt'))
 
 with open(os.path.join(output, 'Qt.txt'), 'w', encoding='utf-8') as notice:
     notice.write(f'''Qt in the portable Rostermaker folder

@@ -96,6 +96,8 @@ build_qt() {
     cmake --build "$cache/qt-build" --parallel "$jobs"
     cmake --install "$cache/qt-build"
     cp "$cache/source/qtbase/.debian-version" "$qt/debian-source-version"
+    cp "$cache/qt-build/config.summary" "$qt/config.summary"
+    rm -rf "$cache/qt-build" # 3 GB of objects, not needed again
     touch "$qt/.complete"
 }
 
@@ -105,8 +107,10 @@ build_qt
 # Qt's licences and notices for the folder, written once beside the Qt they belong to.
 notices="$qt/rostermaker-notices"
 if [ ! -f "$notices/Qt.txt" ]; then
+    [ -f "$qt/config.summary" ] || cp "$cache/qt-build/config.summary" "$qt/config.summary"
     rm -rf "$notices.tmp" && mkdir -p "$notices.tmp"
-    python3 packaging/qt-notices.py "$cache/source/qtbase" "$(cat "$qt/debian-source-version")" "$notices.tmp"
+    python3 packaging/qt-notices.py "$cache/source/qtbase" "$(cat "$qt/debian-source-version")" \
+        "$qt/config.summary" "$notices.tmp"
     mv "$notices.tmp" "$notices"
 fi
 
