@@ -124,12 +124,13 @@ for library in ICCCM:icccm IMAGE:image KEYSYMS:keysyms RENDERUTIL:render-util RA
     SHAPE:shape SHM:shm SYNC:sync XFIXES:xfixes; do
     static_x="$static_x -DXCB_${library%%:*}_LIBRARY=$libdir/libxcb-${library#*:}.a"
 done
+mkdir -p "$build"
 # shellcheck disable=SC2086 # static_x is a list of arguments
 "$qt/bin/qt-cmake" -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DROSTERMAKER_WERROR=ON -DROSTERMAKER_QT_NOTICES="$notices" $static_x \
     -DX11_XCB_LIBRARY="$libdir/libX11-xcb.a" -DCMAKE_CXX_STANDARD_LIBRARIES="$libdir/libxcb-util.a" \
-    -DCMAKE_EXE_LINKER_FLAGS="-static-libstdc++ -Wl,--gc-sections" >"$build.configure.log" ||
-    { cat "$build.configure.log"; exit 1; }
+    -DCMAKE_EXE_LINKER_FLAGS="-static-libstdc++ -Wl,--gc-sections" >"$build/configure.log" ||
+    { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" --parallel "$jobs"
 
 # The system-Qt build: the reference for the class files and the start-up times.
