@@ -115,7 +115,7 @@ if [ ! -f "$notices/Qt.txt" ]; then
 fi
 
 # --- The programs and their tests, on that Qt -----------------------------------------------------
-# Linked into the programs besides Qt: libstdc++ (whose newer symbol versions older systems lack), the
+# Linked into the programs besides Qt: libstdc++ (ROSTERMAKER_PORTABLE, with the C library's floor), the
 # xcb utility libraries and libxcb's extension libraries (Debian's static archives; libxcb-xkb stays the
 # system's, as libxkbcommon-x11 needs it anyway) and libX11-xcb. The C library, libgcc_s, libX11, libxcb,
 # libxkbcommon(-x11), fontconfig and FreeType stay the system's.
@@ -127,9 +127,9 @@ done
 mkdir -p "$build"
 # shellcheck disable=SC2086 # static_x is a list of arguments
 "$qt/bin/qt-cmake" -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-    -DROSTERMAKER_WERROR=ON -DROSTERMAKER_QT_NOTICES="$notices" $static_x \
+    -DROSTERMAKER_WERROR=ON -DROSTERMAKER_PORTABLE=ON -DROSTERMAKER_QT_NOTICES="$notices" $static_x \
     -DX11_XCB_LIBRARY="$libdir/libX11-xcb.a" -DCMAKE_CXX_STANDARD_LIBRARIES="$libdir/libxcb-util.a" \
-    -DCMAKE_EXE_LINKER_FLAGS="-static-libstdc++ -Wl,--gc-sections" >"$build/configure.log" ||
+    -DCMAKE_EXE_LINKER_FLAGS="-Wl,--gc-sections" >"$build/configure.log" ||
     { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" --parallel "$jobs"
 
