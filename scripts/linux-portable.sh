@@ -216,7 +216,7 @@ for file in $(find "$folder" -type f | sort); do
     [ "$(head -c 4 "$file" | od -An -c | tr -d ' ')" = '177ELF' ] || continue
     name=${file#"$folder"/}
     needed=$(readelf -d "$file" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p' | tr '\n' ' ')
-    allowed="libc.so.6 libm.so.6 libgcc_s.so.1"
+    allowed="libc.so.6 libm.so.6 ld-linux-x86-64.so.2 libgcc_s.so.1"
     [ "$name" = rostermaker-check ] || allowed="$allowed libX11.so.6 libxcb.so.1 libxcb-xkb.so.1 libxkbcommon.so.0"
     [ "$name" = rostermaker-check ] || allowed="$allowed libxkbcommon-x11.so.0 libfontconfig.so.1 libfreetype.so.6"
     for library in $needed; do
@@ -227,8 +227,8 @@ for file in $(find "$folder" -type f | sort); do
     done
     versions=$(objdump -T "$file" | grep -o '(\?GLIBC_[0-9.]*' | tr -d '(' | sort -u -V)
     newest=$(echo "$versions" | tail -1)
-    echo "  $name: $newest ($(objdump -T "$file" | grep -c "$newest ") symbols:" \
-        "$(objdump -T "$file" | grep "$newest " | awk '{ print $NF }' | sort -u | head -6 | tr '\n' ' '))"
+    echo "  $name: $newest ($(objdump -T "$file" | grep -c "($newest)") symbols:" \
+        "$(objdump -T "$file" | grep "($newest)" | awk '{ print $NF }' | sort -u | head -6 | tr '\n' ' ')...)"
     echo "    needs: $needed"
     if [ "$(printf '%s\n%s\n' "GLIBC_$floor" "$newest" | sort -V | tail -1)" != "GLIBC_$floor" ]; then
         echo "  $name asks for $newest, newer than GLIBC_$floor"
