@@ -244,7 +244,7 @@ done
 # Screen readers: the folder's editor by keyboard alone, read through the accessibility tree (AT-SPI, over
 # the D-Bus library that Qt loads when the system has it).
 echo "The folder's editor by keyboard, read as a screen reader reads it:"
-./scripts/keyboard-check.sh "$folder/rostermaker"
+timeout 300 ./scripts/keyboard-check.sh "$folder/rostermaker"
 
 # --- The host's X server, for the menu entry and the system-Qt reference --------------------------------
 # free_display: the number of a display that neither this system nor a bare one uses yet (an X server
