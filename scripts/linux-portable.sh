@@ -292,7 +292,7 @@ drive_editor() {
             sleep 0.2
         done
         sleep 0.5
-        xdotool key alt+c || true # under xvfb-run the server ends with the editor, before the key's release
+        xdotool key alt+c 2>/dev/null || true # under xvfb-run the server ends with the editor, before the key's release
     )
 }
 
