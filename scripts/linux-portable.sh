@@ -184,7 +184,7 @@ if [ "$mode" = bench ]; then
                 file="$work/$platform-$case-$build_name.txt"
                 awk -v p="$platform" -v c="$case" -v b="$build_name" -v s="$(median "$file" startup_ms)" \
                     -v w="$(median "$file" process_ms)" -v r="$(median "$file" peak_rss_mb)" \
-                    'BEGIN { printf "| %s | %s | %s | %.1f ms | %.1f ms | %.1f MB |\n", p, c, b, s, w * 1000, r }'
+                    'BEGIN { printf "| %s | %s | %s | %.1f ms | %.1f ms | %.1f MB |\n", p, c, b, s, w, r }'
             done
         done
     done
