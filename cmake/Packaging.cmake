@@ -93,7 +93,7 @@ else()
     install(FILES "${PROJECT_SOURCE_DIR}/src/ui/fonts/OFL.txt" DESTINATION licenses RENAME LiberationSans-OFL.txt)
     # With a static Qt (the portable folder, scripts/linux-portable.sh) the programs carry Qt, so the folder
     # carries Qt's licences and the notice of its source, which that script writes beside the Qt it builds.
-    # With the system's Qt (libqt6widgets6 and qt6-qpa-plugins on Debian and Ubuntu) the folder needs it.
+    # With the system's Qt the folder needs it installed (libqt6widgets6 and qt6-qpa-plugins on Debian).
     set(ROSTERMAKER_QT_NOTICES "" CACHE PATH "Folder of the licences and notices of a static Qt, for the archive")
     if(ROSTERMAKER_STATIC_QT AND ROSTERMAKER_QT_NOTICES)
         install(DIRECTORY "${ROSTERMAKER_QT_NOTICES}/" DESTINATION licenses)
