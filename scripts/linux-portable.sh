@@ -129,7 +129,7 @@ mkdir -p "$build"
 "$qt/bin/qt-cmake" -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DROSTERMAKER_WERROR=ON -DROSTERMAKER_PORTABLE=ON -DROSTERMAKER_QT_NOTICES="$notices" $static_x \
     -DX11_XCB_LIBRARY="$libdir/libX11-xcb.a" -DCMAKE_CXX_STANDARD_LIBRARIES="$libdir/libxcb-util.a" \
-    -DCMAKE_EXE_LINKER_FLAGS="-Wl,--gc-sections" >"$build/configure.log" ||
+    >"$build/configure.log" ||
     { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" --parallel "$jobs"
 
