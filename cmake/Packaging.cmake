@@ -8,8 +8,9 @@
 #   rostermaker-check.1    Linux only: its manual page, made from src/checker/help.txt
 #   rostermaker.ini        the settings with their defaults (Rostermaker.ini on Windows)
 #   README.txt             the players' guide for this system (below)
-#   rostermaker.desktop    Linux only: a menu entry to edit and copy
+#   Rostermaker            Linux only: the launcher that players start, which also adds the menu entry
 #   rostermaker.png        Linux only: the icon for the menu entry
+#   licenses/              Linux only: the licences of the window's font and, in the portable folder, of Qt
 #   *.dll, platforms\ ...  Windows only: the Qt libraries, their plugins and the compiler's runtime
 #
 # The class files go to the characters folder, which the editor creates when it first starts.
@@ -85,11 +86,23 @@ if(WIN32)
         include(InstallRequiredSystemLibraries)
     endif()
 else()
-    # Linux: a menu entry that players complete with the folder's path, and its icon. The Qt libraries
-    # are the system's (libqt6widgets6 and qt6-qpa-plugins on Debian and Ubuntu).
-    install(FILES "${ROSTERMAKER_PACKAGING_DIR}/rostermaker.desktop" DESTINATION .)
+    # Linux: the launcher that players start (it names the libraries a system lacks when the editor cannot
+    # start, and adds the editor to the desktop's menu or removes it), the icon of that menu entry, and the
+    # licence of the font that the window carries (src/ui/fonts).
+    install(PROGRAMS "${ROSTERMAKER_PACKAGING_DIR}/Rostermaker" DESTINATION .)
     install(FILES "${PROJECT_SOURCE_DIR}/src/ui/icons/rostermaker-128.png" DESTINATION . RENAME rostermaker.png)
     install(FILES "${PROJECT_BINARY_DIR}/packaging/rostermaker-check.1" DESTINATION .) # man ./rostermaker-check.1
+    install(FILES "${PROJECT_SOURCE_DIR}/src/ui/fonts/OFL.txt" DESTINATION licenses RENAME LiberationSans-OFL.txt)
+    # With a static Qt (the portable folder, scripts/linux-portable.sh) the programs carry Qt, so the folder
+    # carries Qt's licences and the notice of its source, which that script writes beside the Qt it builds.
+    # With the system's Qt the folder needs it installed (libqt6widgets6 and qt6-qpa-plugins on Debian).
+    set(ROSTERMAKER_QT_NOTICES "" CACHE PATH "Folder of the licences and notices of a static Qt, for the archive")
+    if(ROSTERMAKER_STATIC_QT AND ROSTERMAKER_QT_NOTICES)
+        install(DIRECTORY "${ROSTERMAKER_QT_NOTICES}/" DESTINATION licenses)
+    elseif(ROSTERMAKER_STATIC_QT)
+        install(CODE "message(FATAL_ERROR \"Qt is linked statically but ROSTERMAKER_QT_NOTICES names no \"
+                                          \"folder of its licences: the folder would carry Qt without them\")")
+    endif()
 endif()
 
 # The archive: one top folder named like the archive, e.g. Rostermaker-1.0.0-Linux-x86_64/.

@@ -3,7 +3,7 @@
 # Safe to run again: it installs nothing when everything is there.
 set -eu
 
-packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation libbenchmark-dev \
+packages="cmake g++ make qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core libbenchmark-dev \
 xvfb xauth imagemagick git jq python3 python3-jsonschema groff-base $*"
 
 missing=""

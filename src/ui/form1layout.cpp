@@ -79,20 +79,31 @@ const std::array<SliderDef, ProficiencyCount> SliderRows = {{
          "on your movement speed. With higher strenght you can carry more and move faster.")},
 }};
 
-// The window's sans serif: "Microsoft Sans Serif", the outline font that Windows itself puts in the place of
-// the bitmap "MS Sans Serif" (which scales badly beyond 100 %); where neither is installed the metric-close
-// Liberation Sans, else the default sans.
-QFont WindowFont(double pointSize)
+// The family of the window's text. Every build but Windows' carries Liberation Sans (SIL Open Font License,
+// fonts/OFL.txt): metric-compatible with Arial and close to the "MS Sans Serif" the layout was made with, it
+// keeps the window the same whatever fonts a system has. Windows has "Microsoft Sans Serif", the outline
+// font that it puts in the place of the bitmap "MS Sans Serif" (which scales badly beyond 100 %).
+QString WindowFontFamily()
 {
-    static const QStringList families = QFontDatabase::families();
-    QFont font;
+    const int carried =
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/LiberationSans-Regular.ttf"));
+    if (carried >= 0)
+        return QFontDatabase::applicationFontFamilies(carried).value(0);
+    const QStringList families = QFontDatabase::families();
     for (const QString& family : {QStringLiteral("Microsoft Sans Serif"), QStringLiteral("MS Sans Serif"),
                                   QStringLiteral("Liberation Sans")}) {
-        if (families.contains(family)) {
-            font.setFamily(family);
-            break;
-        }
+        if (families.contains(family))
+            return family;
     }
+    return {};
+}
+
+QFont WindowFont(double pointSize)
+{
+    static const QString family = WindowFontFamily();
+    QFont font;
+    if (!family.isEmpty())
+        font.setFamily(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTableView>
 #include <QToolTip>
 #include <algorithm>
@@ -58,15 +59,21 @@ private slots:
             QVERIFY(slider->minimum() == 0 && slider->maximum() == 4 && slider->value() == 0);
     }
 
+    // Run with the usual fonts and again with DejaVu as the system's only font (CMakeLists.txt): whatever
+    // fonts a system has, no caption, value, grid cell or button text is cut off.
     void captions_neverCutOffNorGrownOverOthers()
     {
-        const QList<QLabel*> labels =
-            DemoWindow().findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly);
         const QList<QWidget*> controls =
             DemoWindow().findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        for (const QLabel* label : labels) {
-            if (label->wordWrap() || label->text().isEmpty())
+        for (const QLabel* label :
+             DemoWindow().findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (label->text().isEmpty())
                 continue;
+            if (label->wordWrap()) { // every line within its height
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(label->objectName()));
+                continue;
+            }
             QVERIFY2(label->width() >= label->fontMetrics().horizontalAdvance(label->text()),
                      qPrintable(label->objectName()));
             for (const QWidget* other : controls) { // grown up to the next control on its right at most
@@ -76,6 +83,23 @@ private slots:
                 QVERIFY2(!onTheRight || label->x() + label->width() <= o.left(),
                          qPrintable(label->objectName() + u" over "_s + other->objectName()));
             }
+        }
+        const QTableView* grid = DemoWindow().MSHFlexGrid1;
+        const int gridLine = grid->showGrid() ? 1 : 0;              // drawn within the cell, on its right
+        for (int row = 0; row < grid->model()->rowCount(); ++row) { // the heading and every item
+            for (int column = 0; column < grid->model()->columnCount(); ++column) {
+                const QModelIndex cell = grid->model()->index(row, column);
+                QVERIFY2(grid->sizeHintForIndex(cell).width() <= grid->columnWidth(column) - gridLine,
+                         qPrintable(cell.data().toString()));
+            }
+        }
+        for (QPushButton* button : DemoWindow().findChildren<QPushButton*>()) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            const int room =
+                button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button).width();
+            QVERIFY2(button->fontMetrics().horizontalAdvance(QString(button->text()).remove(u'&')) <= room,
+                     qPrintable(button->objectName()));
         }
     }
 
