@@ -144,6 +144,11 @@ private slots:
         QCOMPARE(LocatePath(dir.Path() + u"/GAME/new/x.cfg"_s), dir.Path(u"Game/new/x.cfg"_s));
         dir.AddFile(u"Game/people/other.txt"_s);
         QCOMPARE(LocatePath(dir.Path(u"Game/people/other.txt"_s)), dir.Path(u"Game/people/other.txt"_s));
+        // A relative path is found from the current folder.
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.Path(u"Game"_s)));
+        QCOMPARE(LocatePath(u"PEOPLE/tall"_s), u"People/Tall"_s);
+        QVERIFY(QDir::setCurrent(current));
     }
 
     void wildcard_data() { AddTableRows("wildcards.txt"); }
