@@ -122,12 +122,15 @@ private slots:
                  row[u"resolved"]);
     }
 
-    void fullPathsAndExecutableNames_byStyle()
+    void fullPathsLastComponentsAndExecutableNames_byStyle()
     {
         QVERIFY(IsFullPath(u"D:\\Classes"_s, PathStyle::Windows) && IsFullPath(u"D:\\C"_s, PathStyle::Posix));
         QVERIFY(IsFullPath(u"/srv/classes"_s, PathStyle::Posix) &&
                 !IsFullPath(u"/classes"_s, PathStyle::Windows));
         QVERIFY(!IsFullPath(u"\\characters"_s, PathStyle::Posix) && !IsFullPath(u"../c"_s, PathStyle::Posix));
+        QCOMPARE(LastPathComponent(u"\\Tester.cfg"_s, PathStyle::Windows) +
+                     LastPathComponent(u"/m/x/"_s, PathStyle::Posix),
+                 u"Tester.cfg"_s);
         QCOMPARE(ExecutableBaseName(u"Rostermaker-1.2.EXE"_s, PathStyle::Windows), u"Rostermaker-1.2"_s);
         QCOMPARE(ExecutableBaseName(u"rostermaker.exe"_s, PathStyle::Posix), u"rostermaker.exe"_s);
     }
