@@ -203,6 +203,8 @@ private slots:
         // Each character that the code page cannot hold is named once.
         QCOMPARE(CharactersOutsideFileCodePage(u"Sn\u0438p\u0438r \u0416 \U0001F600 \U0001F601"),
                  u"\u0438\u0416\U0001F600\U0001F601"_s);
+        // A surrogate without its other half is a character of its own.
+        QCOMPARE(CharactersOutsideFileCodePage(u"a\xDC00z\xD83D!"), u"\xDC00\xD83D"_s);
         QCOMPARE(CharactersOutsideFileCodePage(u"Sch\u00FCtze?"), QString());
     }
 
