@@ -40,12 +40,30 @@ private slots:
     {
         QFETCH(TableRow, row);
         const QString text =
-            u"InternalName,CostPoints,Weight,AmmoWeightPerUnit,\r\nm,1,2,3,\r\n%1\r\nn,1,"_s.arg(row[u"row"]);
+            u"InternalName,CostPoints,Weight,AmmoWeightPerUnit,\r\nm,1,2,3,\r\n%1\r\nn,one,"_s.arg(
+                row[u"row"]);
         const WeaponsFileContent content = ReadWeaponsFile(text, u"InternalName"_s);
         QVERIFY(content.Error);
         QCOMPARE(BadWeaponsFieldMessage(u"C:\\Games\\Mod\\weapons.csv"_s, *content.Error),
                  u"Error : Invalid value in file C:\\Games\\Mod\\weapons.csv, line 3, column %1 %2\r\n\r\n"
                  "The Application will not run without this file."_s.arg(row[u"column"], row[u"message"]));
+    }
+
+    // A weapons file marked as UTF-8 is refused at its first line that is not.
+    void notUtf8_data() { AddTableRows("not-utf8.txt"); }
+    void notUtf8()
+    {
+        QFETCH(TableRow, row);
+        GameFolder game;
+        game.AddFile(u"weapons.csv"_s, "\xEF\xBB\xBF" + row[u"file"].toLatin1());
+        AppSettings settings;
+        settings.WeaponsFileName = u"..\\weapons.csv"_s;
+        settings.WeaponsFileIdentifier = u"InternalName"_s;
+        QCOMPARE(LoadWeaponsFile(settings, game.Location())
+                     .Reason()
+                     .section(u"but its "_s, 1)
+                     .section(u" holds"_s, 0, 0),
+                 row[u"line"]);
     }
 
     // Found by fuzzing: files made mostly of header rows once took time that grew with the square of their

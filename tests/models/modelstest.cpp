@@ -25,8 +25,9 @@ private slots:
     void skinIdsFromImageNames()
     {
         QCOMPARE(SkinIdsFromFileNames({"legs_r02.tga", "HEAD_00A.TGA", "head_001p1.tga", "body_002p2.tga",
-                                       "head_001P1.tga", "head_1.tga", "head_.tga", "head", "head_0.1.tga"}),
-                 (QStringList{"r02", "00A", "001", "1", "", "", "0"}));
+                                       "head_001P1.tga", "head_1.tga", "head_.tga", "head", "head_0.1.tga",
+                                       ".head_001.tga"}),
+                 (QStringList{"r02", "00A", "001", "1", "", "", "0", ""}));
     }
 
     void library_listsModelsAndTheSkinsTheirFilesName()
