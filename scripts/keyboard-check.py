@@ -81,8 +81,9 @@ subprocess.run(['setxkbmap', 'us'], check=True)
 listener = subprocess.Popen([sys.executable, '-c', '''
 import pyatspi
 def heard(event):
+    # The name the event carries: the label's name read now may be a later one on a busy machine.
     if event.source.getRoleName() == 'label':
-        print(event.source.name, flush=True)
+        print(event.any_data if isinstance(event.any_data, str) else event.source.name, flush=True)
 pyatspi.Registry.registerEventListener(heard, 'object:property-change:accessible-name')
 pyatspi.Registry.start()'''], stdout=subprocess.PIPE, text=True)
 program = subprocess.Popen([editor])
