@@ -279,7 +279,7 @@ drive_editor() {
         sleep 2
         import -window root png:- | convert - -trim +repage "$4"
         size=$(identify -format '%wx%h' "$4")
-        [ "$size" = 781x509 ] || { echo "The editor did not open its 781x509 window (the screen showed $size)"; exit 1; }
+        [ "$size" = 781x529 ] || { echo "The editor did not open its 781x529 window (the screen showed $size)"; exit 1; }
         xdotool key --delay 150 alt+Down Down Return
         sleep 1
         xdotool key --delay 150 Tab ctrl+a
