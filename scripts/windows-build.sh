@@ -27,17 +27,7 @@ jobs=$(nproc)
 ./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip \
     x11-utils
 
-# Debian's source packages need a deb-src entry for the suites the system already uses.
-ensure_source_entries() {
-    if apt-get source --print-uris qt6-base >/dev/null 2>&1; then return; fi
-    if [ -f /etc/apt/sources.list.d/debian.sources ]; then
-        sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
-            > /etc/apt/sources.list.d/rostermaker-deb-src.sources
-    else
-        grep '^deb ' /etc/apt/sources.list | sed 's/^deb /deb-src /' > /etc/apt/sources.list.d/rostermaker-deb-src.list
-    fi
-    apt-get update -q
-}
+. ./scripts/debian-source-entries.sh
 
 # --- Qt for Windows, built once into the cache --------------------------------------------------
 write_toolchain() {
