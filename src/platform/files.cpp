@@ -61,13 +61,6 @@ QString LocatePath(const QString& path)
 #endif
 }
 
-bool FileExists(const QString& path)
-{
-    const QString located = LocatePath(path);
-    QFile file(located);
-    return QFileInfo(located).isFile() && file.open(QIODevice::ReadOnly);
-}
-
 bool PathExists(const QString& path)
 {
     return QFileInfo::exists(LocatePath(path));

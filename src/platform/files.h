@@ -13,15 +13,12 @@
 // where the exact ones are missing. Where nothing matches, the rest is kept as written.
 QString LocatePath(const QString& path);
 
-// True when the path names a regular file that can be opened for reading: not a folder, and neither a
-// device nor a pipe (nor a link to one), which could block the reader or never end.
-bool FileExists(const QString& path);
-
 // True when a file or a folder of that name exists.
 bool PathExists(const QString& path);
 
-// The whole content of a regular file (see FileExists), or why there is none. At most largestSize + 1
-// bytes are read, whatever size the system reports, so a file that grows while it is read ends too.
+// The whole content of a regular file, or why there is none: a folder, a device or a pipe (or a link to
+// one), which could block the reader or never end, is refused. At most largestSize + 1 bytes are read,
+// whatever size the system reports, so a file that grows while it is read ends too.
 struct FileContent {
     enum class Outcome { Read, Unreadable, TooLarge };
     Outcome Result = Outcome::Unreadable;
