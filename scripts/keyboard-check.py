@@ -85,7 +85,12 @@ def heard(event):
     if event.source.getRoleName() == 'label':
         print(event.any_data if isinstance(event.any_data, str) else event.source.name, flush=True)
 pyatspi.Registry.registerEventListener(heard, 'object:property-change:accessible-name')
+print('listening', flush=True)
 pyatspi.Registry.start()'''], stdout=subprocess.PIPE, text=True)
+# The editor starts once the listener is registered: an editor that starts first learns of the listener
+# only later, and changes in between go unannounced.
+if listener.stdout.readline().strip() != 'listening':
+    sys.exit('the announcement listener did not start')
 program = subprocess.Popen([editor])
 time.sleep(3)
 # No window manager runs here: the window is given the input focus as a desktop would give it.
