@@ -1,4 +1,5 @@
 #include "platform/codepage.h"
+#include "platform/console.h"
 #include "platform/executable.h"
 #include "platform/files.h"
 #include "platform/fixeddecimal.h"
@@ -18,6 +19,9 @@
 #ifdef Q_OS_WIN
 #include <windows.h>
 #undef ReplaceFile // the Windows API's name for ReplaceFileW hides the editor's function
+#else
+#include <fcntl.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -237,6 +241,40 @@ private slots:
         QCOMPARE(VirtualKeyCode(qtKey, row[u"X11 code"].toUInt(), windowsKey),
                  code(row[u"virtual key"], {{u"Escape"_s, 27}, {u"none"_s, 0}}));
     }
+
+#ifndef Q_OS_WIN
+    // Both streams on a terminal show colours, unless TERM says the terminal is "dumb".
+    void console_coloursOnATerminalUnlessDumb()
+    {
+        const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
+        QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
+        const int follower = open(ptsname(terminal), O_RDWR | O_NOCTTY);
+        const int streams[] = {STDOUT_FILENO, STDERR_FILENO};
+        int saved[2];
+        for (int i = 0; i < 2; ++i) {
+            saved[i] = dup(streams[i]);
+            dup2(follower, streams[i]);
+        }
+        const QByteArray term = qgetenv("TERM");
+        const auto colours = [](const char* name) {
+            qputenv("TERM", name);
+            const Utf8Console console;
+            return std::pair(console.ShowsColours(Utf8Console::Stream::Output),
+                             console.ShowsColours(Utf8Console::Stream::Error));
+        };
+        const auto onTerminal = colours("xterm-256color");
+        const auto onDumb = colours("dumb");
+        term.isNull() ? qunsetenv("TERM") : qputenv("TERM", term);
+        for (int i = 0; i < 2; ++i) {
+            dup2(saved[i], streams[i]);
+            close(saved[i]);
+        }
+        close(follower);
+        close(terminal);
+        QCOMPARE(onTerminal, std::pair(true, true));
+        QCOMPARE(onDumb, std::pair(false, false));
+    }
+#endif
 };
 
 QTEST_GUILESS_MAIN(PlatformTest)
