@@ -249,30 +249,23 @@ private slots:
         const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
         QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
         const int follower = open(ptsname(terminal), O_RDWR | O_NOCTTY);
-        const int streams[] = {STDOUT_FILENO, STDERR_FILENO};
-        int saved[2];
-        for (int i = 0; i < 2; ++i) {
-            saved[i] = dup(streams[i]);
-            dup2(follower, streams[i]);
-        }
+        const int saved[] = {dup(STDOUT_FILENO), dup(STDERR_FILENO)};
         const QByteArray term = qgetenv("TERM");
-        const auto colours = [](const char* name) {
+        QList<bool> colours;
+        for (const char* name : {"xterm-256color", "dumb"}) {
             qputenv("TERM", name);
+            dup2(follower, STDOUT_FILENO);
+            dup2(follower, STDERR_FILENO);
             const Utf8Console console;
-            return std::pair(console.ShowsColours(Utf8Console::Stream::Output),
-                             console.ShowsColours(Utf8Console::Stream::Error));
-        };
-        const auto onTerminal = colours("xterm-256color");
-        const auto onDumb = colours("dumb");
-        term.isNull() ? qunsetenv("TERM") : qputenv("TERM", term);
-        for (int i = 0; i < 2; ++i) {
-            dup2(saved[i], streams[i]);
-            close(saved[i]);
+            colours << console.ShowsColours(Utf8Console::Stream::Output)
+                    << console.ShowsColours(Utf8Console::Stream::Error);
+            dup2(saved[0], STDOUT_FILENO);
+            dup2(saved[1], STDERR_FILENO);
         }
-        close(follower);
-        close(terminal);
-        QCOMPARE(onTerminal, std::pair(true, true));
-        QCOMPARE(onDumb, std::pair(false, false));
+        term.isNull() ? qunsetenv("TERM") : qputenv("TERM", term);
+        for (const int fd : {saved[0], saved[1], follower, terminal})
+            close(fd);
+        QCOMPARE(colours, QList<bool>({true, true, false, false}));
     }
 #endif
 };
