@@ -65,14 +65,6 @@ QStringList ClassFileNamesInFolder(const QString& folder)
     return ListFiles(folder, QStringLiteral("*.cfg"));
 }
 
-QStringList ClassNamesInFolder(const QString& folder)
-{
-    QStringList names;
-    for (const QString& fileName : ClassFileNamesInFolder(folder))
-        names.append(ClassNameOfFile(fileName));
-    return names;
-}
-
 std::optional<QString> ClassNameRefusal(const QString& className)
 {
     if (std::any_of(className.cbegin(), className.cend(), IsRefusedNameCharacter)) {

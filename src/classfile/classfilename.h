@@ -29,9 +29,6 @@ QString ClassNameOfFile(const QString& fileName);
 // The names of the class files in folder ("*.cfg", any case), in listing order.
 QStringList ClassFileNamesInFolder(const QString& folder);
 
-// The class list: the class names of the class files in folder, in listing order.
-QStringList ClassNamesInFolder(const QString& folder);
-
 // Why the class name cannot name a class file that the class list shows and loads again, or nothing when
 // it can. In this order:
 //  - any of < > & * / \ | : ? ' " or a control character, in the name as typed, gives the name-check
