@@ -243,19 +243,24 @@ private slots:
     }
 
 #ifndef Q_OS_WIN
-    // Both streams on a terminal show colours, unless TERM says the terminal is "dumb".
+    // A stream on a terminal shows colours, one into a file not, and none when TERM says "dumb".
     void console_coloursOnATerminalUnlessDumb()
     {
         const int terminal = posix_openpt(O_RDWR | O_NOCTTY);
         QVERIFY(terminal >= 0 && grantpt(terminal) == 0 && unlockpt(terminal) == 0);
-        const int follower = open(ptsname(terminal), O_RDWR | O_NOCTTY);
+        const int tty = open(ptsname(terminal), O_RDWR | O_NOCTTY);
+        const int file = open("/dev/null", O_WRONLY);
         const int saved[] = {dup(STDOUT_FILENO), dup(STDERR_FILENO)};
         const QByteArray term = qgetenv("TERM");
         QList<bool> colours;
-        for (const char* name : {"xterm-256color", "dumb"}) {
+        for (const auto& [name, output, error] : {std::tuple("xterm", tty, file),
+                                                  {"xterm", file, tty},
+                                                  { "dumb",
+                                                    tty,
+                                                    tty }}) {
             qputenv("TERM", name);
-            dup2(follower, STDOUT_FILENO);
-            dup2(follower, STDERR_FILENO);
+            dup2(output, STDOUT_FILENO);
+            dup2(error, STDERR_FILENO);
             const Utf8Console console;
             colours << console.ShowsColours(Utf8Console::Stream::Output)
                     << console.ShowsColours(Utf8Console::Stream::Error);
@@ -263,9 +268,9 @@ private slots:
             dup2(saved[1], STDERR_FILENO);
         }
         term.isNull() ? qunsetenv("TERM") : qputenv("TERM", term);
-        for (const int fd : {saved[0], saved[1], follower, terminal})
+        for (const int fd : {saved[0], saved[1], tty, file, terminal})
             close(fd);
-        QCOMPARE(colours, QList<bool>({true, true, false, false}));
+        QCOMPARE(colours, QList<bool>({true, false, false, true, false, false}));
     }
 #endif
 };
