@@ -131,7 +131,6 @@ except subprocess.TimeoutExpired:
     failures.append('Alt + the key of C and Es')
 
 
-
 def load_note():
     for node in nodes(application()):
         if node.getRoleName() == 'label' and node.name.startswith('Load note:'):
