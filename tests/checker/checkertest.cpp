@@ -451,6 +451,11 @@ private slots:
         QCOMPARE(*PathsMatching(folder + u"?u*"_s), QStringList({folder + u"sub"_s}));
         QCOMPARE(*PathsMatching(folder + u"*.ini"_s), QStringList());
         QVERIFY(!PathsMatching(folder + u"Beta.cfg"_s));
+        // A pattern without a folder matches in the current one.
+        const QString current = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(folder));
+        QCOMPARE(*PathsMatching(u"B*"_s), QStringList({u"Beta.cfg"_s}));
+        QVERIFY(QDir::setCurrent(current));
     }
 
     // The program itself, on the demo game with its settings: the hand-edited class has an error.
