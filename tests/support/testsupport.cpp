@@ -76,11 +76,6 @@ QStringList EntriesOf(const QString& entries)
     return QStringList{Base} + (entries.isEmpty() ? QStringList() : entries.split(u';'));
 }
 
-QString EntriesText(const QStringList& entries)
-{
-    return entries.mid(1).join(u';');
-}
-
 SkillLevels LevelsOf(QStringView digits)
 {
     SkillLevels levels{};

@@ -62,7 +62,6 @@ inline const QString Base = QStringLiteral("Base (Clothing and Shoes/Boots/Knife
 // the starting item, the first standing in its place), and its levels as digits in proficiency order from
 // the left (missing ones 0).
 QStringList EntriesOf(const QString& entries);
-QString EntriesText(const QStringList& entries); // the entries after the first, joined by ";"
 SkillLevels LevelsOf(QStringView digits);
 
 // A class as the window holds it, its levels and entries written as in the tables.
