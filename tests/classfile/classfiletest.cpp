@@ -235,6 +235,14 @@ private slots:
         }
     }
 
+    // The class list shows a file by its name up to its first dot.
+    void classNameOfFile_cutAtTheFirstDot()
+    {
+        QCOMPARE(QStringList({ClassNameOfFile(u"Alpha.old.cfg"_s), ClassNameOfFile(u".cfg"_s),
+                              ClassNameOfFile(u"NoDot"_s)}),
+                 QStringList({u"Alpha"_s, QString(), u"NoDot"_s}));
+    }
+
     void classNameRefusal_data() { AddTableRows("class-names.txt"); }
     void classNameRefusal()
     {
