@@ -253,11 +253,9 @@ private slots:
         const int saved[] = {dup(STDOUT_FILENO), dup(STDERR_FILENO)};
         const QByteArray term = qgetenv("TERM");
         QList<bool> colours;
-        for (const auto& [name, output, error] : {std::tuple("xterm", tty, file),
-                                                  {"xterm", file, tty},
-                                                  { "dumb",
-                                                    tty,
-                                                    tty }}) {
+        using Case = std::tuple<const char*, int, int>; // TERM, standard output, standard error
+        for (const auto& [name, output, error] :
+             {Case("xterm", tty, file), Case("xterm", file, tty), Case("dumb", tty, tty)}) {
             qputenv("TERM", name);
             dup2(output, STDOUT_FILENO);
             dup2(error, STDERR_FILENO);
