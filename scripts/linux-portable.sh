@@ -41,7 +41,7 @@ mode=${1:-all}
     libxkbcommon-x11-dev libatspi2.0-dev python3 debootstrap desktop-file-utils libglib2.0-bin xdotool \
     x11-utils
 
-. ./scripts/debian-source-entries.sh
+. ./scripts/qtbase-source.sh
 
 # --- Qt, static, built once into the cache ---------------------------------------------------------
 # What is left out and why:
@@ -58,16 +58,7 @@ build_qt() {
         return
     fi
     echo "Qt (static): building it into $qt (once; about an hour on two cores)"
-    ensure_source_entries
-    version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-    mkdir -p "$cache/source"
-    if [ ! -d "$cache/source/qtbase" ]; then
-        rm -rf "$cache/source.tmp" && mkdir -p "$cache/source.tmp"
-        (cd "$cache/source.tmp" && apt-get source -q "qt6-base=$version")
-        mv "$cache/source.tmp"/qt6-base-*/ "$cache/source/qtbase"
-        rm -rf "$cache/source.tmp"
-        echo "$version" > "$cache/source/qtbase/.debian-version"
-    fi
+    fetch_qtbase_source "$cache"
     rm -rf "$cache/qt-build"
     cmake -S "$cache/source/qtbase" -B "$cache/qt-build" -G Ninja \
         -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$qt" -DBUILD_SHARED_LIBS=OFF \

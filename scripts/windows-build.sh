@@ -27,7 +27,7 @@ jobs=$(nproc)
 ./scripts/install-deps.sh dpkg-dev ninja-build perl g++-mingw-w64-x86-64-posix wine64 fonts-wine zip unzip \
     x11-utils
 
-. ./scripts/debian-source-entries.sh
+. ./scripts/qtbase-source.sh
 
 # --- Qt for Windows, built once into the cache --------------------------------------------------
 write_toolchain() {
@@ -53,16 +53,8 @@ build_qt() {
         return
     fi
     echo "Qt for Windows: building it into $qt (once; about 40 minutes on two cores)"
-    ensure_source_entries
+    fetch_qtbase_source "$cache"
     write_toolchain
-    version=$(dpkg-query -W -f='${source:Version}' qt6-base-dev)
-    mkdir -p "$cache/source"
-    if [ ! -d "$cache/source/qtbase" ]; then
-        rm -rf "$cache/source.tmp" && mkdir -p "$cache/source.tmp"
-        (cd "$cache/source.tmp" && apt-get source -q "qt6-base=$version")
-        mv "$cache/source.tmp"/qt6-base-*/ "$cache/source/qtbase"
-        rm -rf "$cache/source.tmp"
-    fi
     # The host's Qt (moc, rcc, uic and its CMake packages) generates code for the Windows build.
     # Left out: modules the editor does not use, and two features that Debian's source cannot build
     # for Windows: tablet events (its wintab.h was removed) and dynamic OpenGL (needs OpenGL).
