@@ -11,6 +11,8 @@
 #     ("  -q, --quiet   print ..."); a line indented to the description's column goes on with it; a line
 #     at the left margin is a paragraph.
 
+include("${CMAKE_CURRENT_LIST_DIR}/../../cmake/TakeLine.cmake")
+
 file(READ "${INPUT}" text)
 string(REPLACE "\r\n" "\n" text "${text}")
 
@@ -40,15 +42,7 @@ set(section "")
 set(description_column -1)
 set(rest "${text}")
 while(NOT rest STREQUAL "")
-    string(FIND "${rest}" "\n" end)
-    if(end EQUAL -1)
-        set(line "${rest}")
-        set(rest "")
-    else()
-        string(SUBSTRING "${rest}" 0 ${end} line)
-        math(EXPR next "${end} + 1")
-        string(SUBSTRING "${rest}" ${next} -1 rest)
-    endif()
+    take_line(rest line)
     math(EXPR number "${number} + 1")
     cxx_literal("${line}" literal)
     string(APPEND header "${literal}")
