@@ -77,7 +77,7 @@ ClassFileSearch::ClassFileSearch(bool recursive)
 
 void ClassFileSearch::Add(const QString& path)
 {
-    if (ProgramExpandsWildcards()) {
+    if (ProgramExpandsWildcards) {
         if (const std::optional<QStringList> matching = PathsMatching(path)) {
             if (matching->isEmpty())
                 AddProblem(path, Rule::NoSuchFile, QStringLiteral("no file or folder matches"));

@@ -15,9 +15,26 @@
 #ifdef Q_OS_WIN
 namespace {
 
-HANDLE StreamHandle(int stream)
+// Whether the console behind handle processes escape sequences, asking it to when it does not yet:
+// Windows 10 and later consoles do once asked, older ones refuse. GetConsoleMode fails for a file or a
+// pipe.
+bool TurnOnEscapeSequences(HANDLE handle, std::optional<unsigned long>& previousMode)
 {
-    return GetStdHandle(stream == 0 ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    DWORD mode{};
+    if (!GetConsoleMode(handle, &mode))
+        return false;
+    if (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING)
+        return true;
+    if (!SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING))
+        return false;
+    previousMode = mode;
+    return true;
+}
+
+void RestoreMode(HANDLE handle, const std::optional<unsigned long>& previousMode)
+{
+    if (previousMode)
+        SetConsoleMode(handle, *previousMode);
 }
 
 } // namespace
@@ -26,38 +43,25 @@ HANDLE StreamHandle(int stream)
 Utf8Console::Utf8Console()
 {
 #ifdef Q_OS_WIN
-    const UINT previous = GetConsoleOutputCP(); // 0 without a console: the output goes to a file or pipe
-    if (previous != 0 && previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+    // Without a console the output goes to a file or a pipe: the code page reads 0 and cannot be set.
+    const UINT previous = GetConsoleOutputCP();
+    if (previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
         PreviousCodePage = previous;
-    // GetConsoleMode fails for a file or a pipe; Windows 10 and later consoles take escape sequences once
-    // asked to, older ones refuse.
-    for (int stream = 0; stream < 2; ++stream) {
-        DWORD mode = 0;
-        if (!GetConsoleMode(StreamHandle(stream), &mode))
-            continue;
-        if (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) {
-            Colours[stream] = true;
-        } else if (SetConsoleMode(StreamHandle(stream), mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING)) {
-            Colours[stream] = true;
-            PreviousModes[stream] = mode;
-            ModeChanged[stream] = true;
-        }
-    }
+    Output.Colours = TurnOnEscapeSequences(GetStdHandle(STD_OUTPUT_HANDLE), Output.PreviousMode);
+    Error.Colours = TurnOnEscapeSequences(GetStdHandle(STD_ERROR_HANDLE), Error.PreviousMode);
 #else
     const bool dumb = qgetenv("TERM") == "dumb";
-    Colours[0] = !dumb && isatty(STDOUT_FILENO) == 1;
-    Colours[1] = !dumb && isatty(STDERR_FILENO) == 1;
+    Output.Colours = !dumb && isatty(STDOUT_FILENO);
+    Error.Colours = !dumb && isatty(STDERR_FILENO);
 #endif
 }
 
 Utf8Console::~Utf8Console()
 {
 #ifdef Q_OS_WIN
-    if (PreviousCodePage != 0)
-        SetConsoleOutputCP(PreviousCodePage);
-    for (int stream = 0; stream < 2; ++stream) {
-        if (ModeChanged[stream])
-            SetConsoleMode(StreamHandle(stream), PreviousModes[stream]);
-    }
+    if (PreviousCodePage)
+        SetConsoleOutputCP(*PreviousCodePage);
+    RestoreMode(GetStdHandle(STD_OUTPUT_HANDLE), Output.PreviousMode);
+    RestoreMode(GetStdHandle(STD_ERROR_HANDLE), Error.PreviousMode);
 #endif
 }

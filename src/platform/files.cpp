@@ -39,15 +39,15 @@ QString LocatePath(const QString& path)
     // NTFS and FAT do not tell case apart.
     return native;
 #else
-    if (native.isEmpty() || QFileInfo::exists(native))
+    if (QFileInfo::exists(native))
         return native;
     const QStringList parts = native.split(u'/');
     QString located;
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
         const QString prefix = i == 0 ? QString() : located + u'/';
-        if (part.isEmpty() || part == u'.' || part == QStringLiteral("..") ||
-            QFileInfo::exists(prefix + part)) {
+        // An empty part stands before the root of an absolute path; "." and ".." exist in every folder.
+        if (part.isEmpty() || QFileInfo::exists(prefix + part)) {
             located = prefix + part;
             continue;
         }
@@ -79,25 +79,16 @@ FileContent ReadWholeFile(const QString& path, qint64 largestSize)
     // A missing file is left to open(), which words its reason as the system does.
     if (!file.open(QIODevice::ReadOnly))
         return {Outcome::Unreadable, {}, file.errorString()};
-    // The size the system reports sizes the first read; the reading goes on to the end all the same.
-    QByteArray bytes;
-    const qint64 firstRead = qMax<qint64>(file.size() + 1, 64 * 1024);
-    for (;;) {
-        if (bytes.size() > largestSize)
-            return {Outcome::TooLarge, {}, {}};
-        // One byte beyond the room left tells a file that is too large.
-        const qint64 room = largestSize - bytes.size();
-        const qint64 chunk = bytes.isEmpty() ? firstRead : qint64(64 * 1024);
-        const qint64 wanted = room < chunk ? room + 1 : chunk;
-        const qsizetype before = bytes.size();
-        bytes.resize(before + wanted);
-        const qint64 read = file.read(bytes.data() + before, wanted);
-        if (read < 0)
-            return {Outcome::Unreadable, {}, file.errorString()};
-        bytes.resize(before + read);
-        if (read == 0)
-            return {Outcome::Read, bytes, {}};
-    }
+    // The size the system reports keeps a large file from being read at all; the bytes are counted again
+    // for a file whose size the system does not know beforehand (it reports 0).
+    if (file.size() > largestSize)
+        return {Outcome::TooLarge, {}, {}};
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return {Outcome::Unreadable, {}, file.errorString()};
+    if (bytes.size() > largestSize)
+        return {Outcome::TooLarge, {}, {}};
+    return {Outcome::Read, bytes, {}};
 }
 
 QString UnableToOpenFileMessage(const QString& path)

@@ -17,8 +17,9 @@ QString LocatePath(const QString& path);
 bool PathExists(const QString& path);
 
 // The whole content of a regular file, or why there is none: a folder, a device or a pipe (or a link to
-// one), which could block the reader or never end, is refused. At most largestSize + 1 bytes are read,
-// whatever size the system reports, so a file that grows while it is read ends too.
+// one), which could block the reader or never end, is refused. A file larger than largestSize by the size
+// the system reports is not read; the bytes are read up to that size, so a file that grows while it is
+// read ends too, and are measured again for a file whose size the system does not know (it reports 0).
 struct FileContent {
     enum class Outcome { Read, Unreadable, TooLarge };
     Outcome Result = Outcome::Unreadable;

@@ -9,13 +9,16 @@
 
 namespace {
 
-int Rank(QChar c)
+// The groups of characters in the lists' order.
+enum class CharacterGroup { Other, Digit, Letter };
+
+CharacterGroup GroupOf(QChar c)
 {
     if (c.isLetter())
-        return 2;
+        return CharacterGroup::Letter;
     if (c.isDigit())
-        return 1;
-    return 0;
+        return CharacterGroup::Digit;
+    return CharacterGroup::Other;
 }
 
 bool LessWithoutCase(const QString& a, const QString& b)
@@ -31,7 +34,7 @@ QStringList SortedWithoutCase(QStringList names)
 
 } // namespace
 
-int CompareWithoutCase(QStringView a, QStringView b)
+std::strong_ordering CompareWithoutCase(QStringView a, QStringView b)
 {
     const qsizetype common = qMin(a.size(), b.size());
     for (qsizetype i = 0; i < common; ++i) {
@@ -39,35 +42,36 @@ int CompareWithoutCase(QStringView a, QStringView b)
         const QChar y = b.at(i).toCaseFolded();
         if (x == y)
             continue;
-        const int rankX = Rank(x);
-        const int rankY = Rank(y);
-        if (rankX != rankY)
-            return rankX < rankY ? -1 : 1;
-        return x.unicode() < y.unicode() ? -1 : 1;
+        if (const auto byGroup = GroupOf(x) <=> GroupOf(y); byGroup != 0)
+            return byGroup;
+        return x.unicode() <=> y.unicode();
     }
-    if (a.size() != b.size())
-        return a.size() < b.size() ? -1 : 1;
-    return a.compare(b, Qt::CaseSensitive);
+    if (const auto byLength = a.size() <=> b.size(); byLength != 0)
+        return byLength;
+    return a.compare(b, Qt::CaseSensitive) <=> 0;
 }
 
 bool MatchesWildcard(QStringView name, QStringView pattern)
 {
-    // Greedy matching with backtracking to the last "*".
+    // Greedy matching; on a mismatch the last "*" takes one more character and the matching goes on after
+    // it.
+    struct Star {
+        qsizetype InPattern;
+        qsizetype NameTaken; // where in name the characters it takes end
+    };
+    std::optional<Star> lastStar;
     qsizetype n = 0;
     qsizetype p = 0;
-    qsizetype starPattern = -1;
-    qsizetype starName = 0;
     while (n < name.size()) {
         if (p < pattern.size() && pattern.at(p) == u'*') {
-            starPattern = p++;
-            starName = n;
+            lastStar = Star{p++, n};
         } else if (p < pattern.size() &&
                    (pattern.at(p) == u'?' || pattern.at(p).toCaseFolded() == name.at(n).toCaseFolded())) {
             ++p;
             ++n;
-        } else if (starPattern >= 0) {
-            p = starPattern + 1;
-            n = ++starName;
+        } else if (lastStar) {
+            p = lastStar->InPattern + 1;
+            n = ++lastStar->NameTaken;
         } else {
             return false;
         }
@@ -111,15 +115,6 @@ std::optional<QStringList> PathsMatching(const QString& path)
     for (const QString& name : SortedWithoutCase(matching))
         paths.append(folder + name);
     return paths;
-}
-
-bool ProgramExpandsWildcards()
-{
-#ifdef Q_OS_WIN
-    return true;
-#else
-    return false;
-#endif
 }
 
 std::optional<QStringList> ListSubfolders(const QString& folder)

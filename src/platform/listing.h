@@ -3,14 +3,14 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <compare>
 #include <optional>
 
 // Folder listings in the order and with the matching of the Windows file and folder list controls.
 
 // Alphabetical order without regard to case, as the system's sorted lists show names: punctuation and
 // other symbols before digits, digits before letters; names equal but for case keep a fixed order.
-// Negative, zero or positive like QString::compare.
-int CompareWithoutCase(QStringView a, QStringView b);
+std::strong_ordering CompareWithoutCase(QStringView a, QStringView b);
 
 // True when name matches pattern, where "*" stands for any run of characters and "?" for exactly one,
 // compared without regard to case.
@@ -29,7 +29,11 @@ std::optional<QStringList> PathsMatching(const QString& path);
 // True where a program expands the wildcards in its path arguments itself: Windows shells pass
 // "characters\*.cfg" on as typed (and no file name there holds "*" or "?"); elsewhere the shell has
 // expanded them already, and a name may hold either.
-bool ProgramExpandsWildcards();
+#ifdef Q_OS_WIN
+inline constexpr bool ProgramExpandsWildcards = true;
+#else
+inline constexpr bool ProgramExpandsWildcards = false;
+#endif
 
 // The full paths of the subfolders of folder (hidden ones left out), sorted by CompareWithoutCase of
 // their names; nothing when the folder does not exist or cannot be listed.

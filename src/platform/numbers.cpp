@@ -19,27 +19,27 @@ bool IsDigit(QChar c)
     return c >= u'0' && c <= u'9';
 }
 
-int HexDigitValue(QChar c)
+std::optional<int> HexDigitValue(QChar c)
 {
     if (IsDigit(c))
         return c.unicode() - u'0';
     const char16_t lower = c.toLower().unicode();
     if (lower >= u'a' && lower <= u'f')
         return lower - u'a' + 10;
-    return -1;
+    return std::nullopt;
 }
 
 // Whole numbers written with "&H" or "&O": up to four hex digits (or an octal value up to 0xFFFF) are a
 // 16-bit integer, up to eight (0xFFFFFFFF) a 32-bit one, so &HFFFF is -1 as it was in the old runtime.
-double RadixValue(const QString& digits, int radix)
+double RadixValue(QStringView digits, int radix)
 {
     double value = 0;
     int count = 0;
     for (QChar c : digits) {
-        const int digit = HexDigitValue(c);
-        if (digit < 0 || digit >= radix)
+        const std::optional<int> digit = HexDigitValue(c);
+        if (!digit || *digit >= radix)
             break;
-        value = value * radix + digit;
+        value = value * radix + *digit;
         ++count;
     }
     const bool fitsSixteenBits = radix == 16 ? count <= 4 : value <= 0xFFFF;
@@ -51,13 +51,41 @@ double RadixValue(const QString& digits, int radix)
     return value;
 }
 
-// Plain arithmetic gives a decimal text its correctly rounded value when it has at most 15 digits: they
-// make a whole number below 2^53 and the power of ten is at most 1e15, both exact doubles, so their
-// quotient is rounded once. That is the value QString::toDouble gives, -0 included; the compiler must not
-// keep intermediate results in wider precision for it to hold.
-constexpr int MostExactDigits = 15;
-constexpr std::array<double, MostExactDigits + 1> PowersOfTen = {
-    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+// The leading characters of text that pass test, taken off text.
+template <typename Test>
+QStringView TakeWhile(QStringView& text, Test test)
+{
+    const QStringView taken = text.first(std::find_if_not(text.begin(), text.end(), test) - text.begin());
+    text = text.sliced(taken.size());
+    return taken;
+}
+
+// A "+" or "-" at the start of text, taken off text; empty when text starts otherwise.
+QStringView TakeSign(QStringView& text)
+{
+    if (!text.startsWith(u'+') && !text.startsWith(u'-'))
+        return {};
+    const QStringView sign = text.first(1);
+    text = text.sliced(1);
+    return sign;
+}
+
+// True, and the point taken off text, when text starts with a point.
+bool TakePoint(QStringView& text)
+{
+    if (!text.startsWith(u'.'))
+        return false;
+    text = text.sliced(1);
+    return true;
+}
+
+// Plain arithmetic gives a decimal text its correctly rounded value when it has fewer digits than this
+// table has powers of ten: they make a whole number below 2^53 and the power of ten is at most 1e15, both
+// exact doubles, so their quotient is rounded once. That is the value QString::toDouble gives, -0
+// included. It holds only where the compiler keeps no intermediate result in wider precision.
+static_assert(FLT_EVAL_METHOD == 0, "double arithmetic must round every intermediate result to double");
+constexpr std::array<double, 16> PowersOfTen = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
 } // namespace
 
@@ -69,46 +97,37 @@ double NumericValue(QStringView text)
         if (!IsSkippedBlank(c))
             compact.append(c);
     }
+    QStringView rest = compact;
 
-    if (compact.size() >= 2 && compact.at(0) == u'&') {
-        const QChar kind = compact.at(1).toUpper();
-        if (kind == u'H')
-            return RadixValue(compact.mid(2), 16);
-        if (kind == u'O')
-            return RadixValue(compact.mid(2), 8);
+    if (rest.startsWith(u'&')) {
+        rest = rest.sliced(1);
+        if (rest.startsWith(u'H', Qt::CaseInsensitive))
+            return RadixValue(rest.sliced(1), 16);
+        if (rest.startsWith(u'O', Qt::CaseInsensitive))
+            return RadixValue(rest.sliced(1), 8);
         return 0;
     }
 
-    // Collect the longest leading decimal number into a canonical form that the C-locale parser reads.
-    qsizetype i = 0;
-    const qsizetype n = compact.size();
-    QString number;
-    if (i < n && (compact.at(i) == u'+' || compact.at(i) == u'-'))
-        number.append(compact.at(i++));
-    QString integerDigits;
-    while (i < n && IsDigit(compact.at(i)))
-        integerDigits.append(compact.at(i++));
-    QString fractionDigits;
-    if (i < n && compact.at(i) == u'.') {
-        ++i;
-        while (i < n && IsDigit(compact.at(i)))
-            fractionDigits.append(compact.at(i++));
-    }
+    // The longest leading decimal number, in the canonical form that the C-locale parser reads.
+    QString number = TakeSign(rest).toString();
+    const QStringView integerDigits = TakeWhile(rest, IsDigit);
+    const QStringView fractionDigits = TakePoint(rest) ? TakeWhile(rest, IsDigit) : QStringView();
     if (integerDigits.isEmpty() && fractionDigits.isEmpty())
         return 0;
-    number += integerDigits.isEmpty() ? QStringLiteral("0") : integerDigits;
-    if (!fractionDigits.isEmpty())
-        number += u'.' + fractionDigits;
-    if (i < n && compact.at(i).toUpper() == u'E') {
-        qsizetype j = i + 1;
-        QString exponent;
-        if (j < n && (compact.at(j) == u'+' || compact.at(j) == u'-'))
-            exponent.append(compact.at(j++));
-        QString exponentDigits;
-        while (j < n && IsDigit(compact.at(j)))
-            exponentDigits.append(compact.at(j++));
-        if (!exponentDigits.isEmpty())
-            number += u'e' + exponent + exponentDigits;
+    number += integerDigits.isEmpty() ? QStringView(u"0") : integerDigits;
+    if (!fractionDigits.isEmpty()) {
+        number += u'.';
+        number += fractionDigits;
+    }
+    if (rest.startsWith(u'E', Qt::CaseInsensitive)) {
+        rest = rest.sliced(1);
+        const QStringView exponentSign = TakeSign(rest);
+        const QStringView exponentDigits = TakeWhile(rest, IsDigit);
+        if (!exponentDigits.isEmpty()) {
+            number += u'e';
+            number += exponentSign;
+            number += exponentDigits;
+        }
     }
     bool ok = false;
     const double value = number.toDouble(&ok);
@@ -138,8 +157,6 @@ double RoundHalfEven(double value)
 
 std::optional<qint16> ToInt16(double value)
 {
-    if (value >= -32768 && value <= 32767 && value == static_cast<double>(static_cast<int>(value)))
-        return static_cast<qint16>(value); // whole already
     if (std::isnan(value))
         return std::nullopt;
     const double rounded = RoundHalfEven(value);
@@ -150,32 +167,24 @@ std::optional<qint16> ToInt16(double value)
 
 std::optional<double> ParseDecimal(QStringView text)
 {
-    const bool hasBlanks = !text.isEmpty() && (text.front().isSpace() || text.back().isSpace());
-    const QStringView trimmed = hasBlanks ? text.trimmed() : text;
-    const qsizetype n = trimmed.size();
-    qsizetype i = 0;
-    const bool negative = n > 0 && trimmed[0] == u'-';
-    if (n > 0 && (negative || trimmed[0] == u'+'))
-        ++i;
-    // The digits before and after the point, gathered as one whole number (it wraps harmlessly when long:
-    // it is used only for short texts).
-    std::uint64_t whole = 0;
-    qsizetype digits = 0;
-    for (; i < n && IsDigit(trimmed[i]); ++i, ++digits)
-        whole = whole * 10 + (trimmed[i].unicode() - u'0');
-    qsizetype fractionDigits = 0;
-    if (i < n && trimmed[i] == u'.') {
-        for (++i; i < n && IsDigit(trimmed[i]); ++i, ++fractionDigits)
-            whole = whole * 10 + (trimmed[i].unicode() - u'0');
-    }
-    digits += fractionDigits;
-    if (digits == 0 || i != n)
+    QStringView rest = text.trimmed();
+    const bool negative = TakeSign(rest) == u"-";
+    const QStringView integerDigits = TakeWhile(rest, IsDigit);
+    const QStringView fractionDigits = TakePoint(rest) ? TakeWhile(rest, IsDigit) : QStringView();
+    const qsizetype digits = integerDigits.size() + fractionDigits.size();
+    if (digits == 0 || !rest.isEmpty())
         return std::nullopt;
-    if (digits <= MostExactDigits && FLT_EVAL_METHOD == 0) {
-        const double magnitude = double(whole) / PowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    if (digits < std::ssize(PowersOfTen)) {
+        // The digits before and after the point as one whole number.
+        std::uint64_t whole = 0;
+        for (const QStringView part : {integerDigits, fractionDigits}) {
+            for (const QChar c : part)
+                whole = whole * 10 + (c.unicode() - u'0');
+        }
+        const double magnitude = double(whole) / PowersOfTen[static_cast<std::size_t>(fractionDigits.size())];
         return negative ? -magnitude : magnitude;
     }
-    QString canonical = trimmed.toString();
+    QString canonical = text.trimmed().toString();
     if (canonical.endsWith(u'.'))
         canonical.chop(1);
     bool ok = false;
