@@ -4,9 +4,11 @@
 #include "platform/textlines.h"
 
 #include <QStringMatcher>
+#include <QVarLengthArray>
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <ranges>
 
 namespace {
 
@@ -46,35 +48,35 @@ const std::array<QString, FieldCount>& UpperFieldNames()
 {
     static const std::array<QString, FieldCount> upper = [] {
         std::array<QString, FieldCount> names;
-        for (int field = 0; field < FieldCount; ++field)
-            names[field] = FieldNames[field].toUpper();
+        std::transform(FieldNames.begin(), FieldNames.end(), names.begin(),
+                       [](const QString& name) { return name.toUpper(); });
         return names;
     }();
     return upper;
 }
 
-// Where each field's text goes: a text, a 16-bit whole number or a single-precision number of the record.
-// A text that many rows repeat (a type, the name of an ammunition unit) is shared.
+// Where each field's text goes: a text of the record's own, a text that many rows repeat (a type, the name
+// of an ammunition unit), which the records share, a 16-bit whole number or a single-precision number.
 struct FieldTarget {
     QString Equipment::*Text = nullptr;
+    QString Equipment::*SharedText = nullptr;
     qint16 Equipment::*WholeNumber = nullptr;
     float Equipment::*Decimal = nullptr;
-    bool Repeated = false;
 };
 
 const std::array<FieldTarget, FieldCount> FieldTargets = {{
-    {&Equipment::InternalName, nullptr, nullptr, false},
-    {&Equipment::DisplayName, nullptr, nullptr, false},
-    {&Equipment::EquipmentType, nullptr, nullptr, true},
-    {nullptr, &Equipment::CostPoints, nullptr},
-    {nullptr, nullptr, &Equipment::Weight},
-    {nullptr, nullptr, &Equipment::AmmoWeightPerUnit},
-    {nullptr, &Equipment::AmmoUnitsIncludedWithPointCost, nullptr},
-    {&Equipment::NameOfAmmoUnit, nullptr, nullptr, true},
-    {nullptr, &Equipment::ShotsPerAmmoUnit, nullptr},
-    {&Equipment::NameOfShot, nullptr, nullptr, true},
-    {nullptr, &Equipment::ItemRestriction, nullptr},
-    {&Equipment::SpecialModes, nullptr, nullptr, true},
+    {.Text = &Equipment::InternalName},
+    {.Text = &Equipment::DisplayName},
+    {.SharedText = &Equipment::EquipmentType},
+    {.WholeNumber = &Equipment::CostPoints},
+    {.Decimal = &Equipment::Weight},
+    {.Decimal = &Equipment::AmmoWeightPerUnit},
+    {.WholeNumber = &Equipment::AmmoUnitsIncludedWithPointCost},
+    {.SharedText = &Equipment::NameOfAmmoUnit},
+    {.WholeNumber = &Equipment::ShotsPerAmmoUnit},
+    {.SharedText = &Equipment::NameOfShot},
+    {.WholeNumber = &Equipment::ItemRestriction},
+    {.SharedText = &Equipment::SpecialModes},
 }};
 
 // The texts that rows repeat, each held once and shared by the records (a record's copy is its own all the
@@ -112,13 +114,16 @@ constexpr double LargestWeight = 1e6;
 bool StoreField(Equipment& e, int field, QStringView text, RepeatedTexts& repeated)
 {
     const FieldTarget& target = FieldTargets[static_cast<std::size_t>(field)];
+    if (text.isEmpty())
+        return true; // the field keeps its 0 or its empty text, which allocates nothing
     if (target.Text) {
-        if (!text.isEmpty()) // an empty field allocates nothing
-            e.*target.Text = target.Repeated ? repeated.Of(text) : text.toString();
+        e.*target.Text = text.toString();
         return true;
     }
-    if (text.isEmpty())
-        return true; // the field keeps its 0
+    if (target.SharedText) {
+        e.*target.SharedText = repeated.Of(text);
+        return true;
+    }
     const std::optional<double> value = ParseDecimal(text);
     if (!value)
         return false;
@@ -142,7 +147,6 @@ public:
         : Identifier(identifier)
         , IdentifierMatcher(identifier)
     {
-        Columns.fill(0);
     }
 
     bool IsHeaderRow(QStringView line) const
@@ -159,12 +163,9 @@ public:
         for (qsizetype comma = line.indexOf(u','); comma >= 0; comma = line.indexOf(u',', start)) {
             ++column;
             const QString upper = line.sliced(start, comma - start).toString().toUpper();
-            for (int field = 0; field < FieldCount; ++field) {
-                if (upper == UpperFieldNames()[field]) {
-                    Columns[field] = column;
-                    break;
-                }
-            }
+            const auto named = std::find(UpperFieldNames().begin(), UpperFieldNames().end(), upper);
+            if (named != UpperFieldNames().end())
+                Columns[named - UpperFieldNames().begin()] = column;
             start = comma + 1;
         }
         SortColumns();
@@ -175,23 +176,22 @@ public:
     {
         Equipment& record = items.emplace_back();
         int column = 0;
-        qsizetype start = 0;
-        int next = 0; // the first column of ColumnOrder not yet passed
+        const QChar* start = line.begin();
+        auto next = ColumnOrder.cbegin(); // the first named column not yet passed
         // Columns after the last named one hold nothing to store. Fields are short: a plain scan for the
         // commas beats a call per field.
-        for (qsizetype comma = 0; comma < line.size() && next < ColumnOrderSize; ++comma) {
-            if (line[comma] != u',')
+        for (const QChar* comma = line.begin(); comma != line.end() && next != ColumnOrder.cend(); ++comma) {
+            if (*comma != u',')
                 continue;
             ++column;
-            while (next < ColumnOrderSize && ColumnOrder[next].Column < column)
+            while (next != ColumnOrder.cend() && next->Column < column)
                 ++next;
-            const int target =
-                next < ColumnOrderSize && ColumnOrder[next].Column == column ? ColumnOrder[next].Field : -1;
-            const QStringView field = line.sliced(start, comma - start);
-            if (target >= 0 && !StoreField(record, target, field, Repeated)) {
+            const QStringView field(start, comma);
+            if (next != ColumnOrder.cend() && next->Column == column &&
+                !StoreField(record, next->Field, field, Repeated)) {
                 items.removeLast();
-                Error = WeaponsFieldError{lineNumber, column, FieldNames[target], field.toString(),
-                                          IsWholeNumberField(target)};
+                Error = WeaponsFieldError{lineNumber, column, FieldNames[next->Field], field.toString(),
+                                          IsWholeNumberField(next->Field)};
                 return false;
             }
             start = comma + 1;
@@ -206,12 +206,12 @@ private:
     // a data row finds each column's field by walking along with its commas.
     void SortColumns()
     {
-        ColumnOrderSize = 0;
-        for (int field = 0; field < FieldCount; ++field) {
-            if (Columns[field] > 0)
-                ColumnOrder[ColumnOrderSize++] = {Columns[field], field};
+        ColumnOrder.clear();
+        for (const int field : std::views::iota(0, int(FieldCount))) {
+            if (Columns[field])
+                ColumnOrder.append({*Columns[field], field});
         }
-        std::stable_sort(ColumnOrder.begin(), ColumnOrder.begin() + ColumnOrderSize,
+        std::stable_sort(ColumnOrder.begin(), ColumnOrder.end(),
                          [](const ColumnField& a, const ColumnField& b) { return a.Column < b.Column; });
     }
 
@@ -223,44 +223,29 @@ private:
     QString Identifier;
     RepeatedTexts Repeated;
     QStringMatcher IdentifierMatcher; // the case-sensitive search for Identifier, prepared once for all lines
-    std::array<int, FieldCount> Columns{};
-    std::array<ColumnField, FieldCount> ColumnOrder{};
-    int ColumnOrderSize = 0;
+    std::array<std::optional<int>, FieldCount> Columns; // the column each field was last named in
+    QVarLengthArray<ColumnField, FieldCount> ColumnOrder;
 };
-
-// How often c stands in text, in a loop that the compiler vectorises.
-qsizetype CountOf(QStringView text, char16_t c)
-{
-    qsizetype count = 0;
-    for (const QChar ch : text)
-        count += ch.unicode() == c;
-    return count;
-}
 
 } // namespace
 
 WeaponsFileContent ReadWeaponsFile(const QString& text, const QString& identifier)
 {
+    const QList<QStringView> lines = Lines(text);
     WeaponsFileContent content;
     // Every line adds at most one record: one reservation, no growing list.
-    const qsizetype lineEnds = CountOf(text, u'\n');
-    content.Items.reserve((lineEnds > 0 ? lineEnds : CountOf(text, u'\r')) + 1);
+    content.Items.reserve(lines.size());
     WeaponsFileReader reader(identifier);
     qsizetype lineNumber = 0;
-    bool failed = false;
-    ForEachLine(text, [&](QStringView line) {
+    for (const QStringView line : lines) {
         ++lineNumber;
-        if (failed)
-            return;
         if (reader.IsHeaderRow(line)) {
             reader.ReadHeaderRow(line);
             content.HasHeaderRow = true;
-        } else
-            failed = !reader.ReadDataRow(line, lineNumber, content.Items);
-    });
+        } else if (!reader.ReadDataRow(line, lineNumber, content.Items)) {
+            break;
+        }
+    }
     content.Error = reader.Error;
-    // Lines that added no record (header rows) leave room that the catalogue would keep for the whole run.
-    if (content.Items.capacity() > content.Items.size() + content.Items.size() / 4 + 16)
-        content.Items.squeeze();
     return content;
 }

@@ -43,14 +43,13 @@ bool IsWrittenLevel(QStringView rest)
     return rest.size() == 1 && rest.at(0) >= u'0' && rest.at(0).unicode() <= u'0' + HighestLevel;
 }
 
-int LevelAfter(QStringView line, qsizetype prefixLength)
+// The level of the text after a proficiency prefix: its first character when that is a digit, at most
+// HighestLevel; 0 otherwise.
+int LevelOf(QStringView rest)
 {
-    if (line.size() <= prefixLength)
+    if (rest.isEmpty() || rest.front() < u'0' || rest.front() > u'9')
         return 0;
-    const char16_t c = line.at(prefixLength).unicode();
-    if (c < u'0' || c > u'9')
-        return 0;
-    return std::min(c - u'0', HighestLevel);
+    return std::min(rest.front().unicode() - u'0', HighestLevel);
 }
 
 // The internal name of an equipment line as it stands in the file, quotes and blanks kept: the text after
@@ -190,8 +189,9 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
         }
         for (std::size_t i = 0; i < ProficiencyPrefix.size(); ++i) {
             if (line.startsWith(ProficiencyPrefix[i])) {
-                loaded.Levels[i] = LevelAfter(line, ProficiencyPrefix[i].size());
-                if (!IsWrittenLevel(QStringView(line).sliced(ProficiencyPrefix[i].size())))
+                const QStringView rest = QStringView(line).sliced(ProficiencyPrefix[i].size());
+                loaded.Levels[i] = LevelOf(rest);
+                if (!IsWrittenLevel(rest))
                     note(LineNote::Kind::OtherLevel);
                 read = true;
             }
@@ -206,8 +206,7 @@ LoadedClass ReadClassFile(QByteArrayView bytes, const EquipmentCatalogue& catalo
             note(LineNote::Kind::UnknownLine);
     });
     equipment.AddEntries(loaded);
-    std::stable_sort(loaded.Notes.begin(), loaded.Notes.end(),
-                     [](const LineNote& a, const LineNote& b) { return a.Line < b.Line; });
+    std::ranges::stable_sort(loaded.Notes, {}, &LineNote::Line);
     return loaded;
 }
 
@@ -237,9 +236,7 @@ QList<LineNote> LoadNotes(const LoadedClass& loaded, const QString& listedName)
 {
     QList<LineNote> notes = loaded.Notes;
     if (loaded.ClassName && *loaded.ClassName != listedName) {
-        const auto after =
-            std::upper_bound(notes.begin(), notes.end(), loaded.ClassNameLine,
-                             [](qsizetype line, const LineNote& note) { return line < note.Line; });
+        const auto after = std::ranges::upper_bound(notes, loaded.ClassNameLine, {}, &LineNote::Line);
         notes.insert(after, {LineNote::Kind::OtherClassName, loaded.ClassNameLine, *loaded.ClassName});
     }
     return notes;

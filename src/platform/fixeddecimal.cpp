@@ -1,5 +1,6 @@
 #include "platform/fixeddecimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -7,6 +8,14 @@ namespace {
 
 constexpr qint64 Largest = std::numeric_limits<qint64>::max();
 constexpr qint64 Smallest = std::numeric_limits<qint64>::min();
+// Sums and differences are taken in 128 bits, where they cannot overflow, and then held to the range.
+__extension__ typedef __int128 Wide;
+
+qint64 Saturated(Wide units)
+{
+    return static_cast<qint64>(std::clamp<Wide>(units, Smallest, Largest));
+}
+
 // 2^63 as a double: every double below it in magnitude converts to qint64 without overflow.
 constexpr double TwoToThe63 = 9223372036854775808.0;
 
@@ -33,9 +42,7 @@ FixedDecimal FixedDecimal::FromDouble(double value)
     const double scaled = ScaledAndRounded(value);
     if (scaled >= TwoToThe63)
         return FixedDecimal(Largest);
-    if (scaled < -TwoToThe63)
-        return FixedDecimal(Smallest);
-    return FixedDecimal(static_cast<qint64>(scaled));
+    return FixedDecimal(static_cast<qint64>(std::max(scaled, -TwoToThe63)));
 }
 
 bool FixedDecimal::Fits(double value)
@@ -65,18 +72,10 @@ QString FixedDecimal::ToText(QChar decimalPoint) const
 
 FixedDecimal operator+(FixedDecimal a, FixedDecimal b)
 {
-    if (b.Units > 0 && a.Units > Largest - b.Units)
-        return FixedDecimal(Largest);
-    if (b.Units < 0 && a.Units < Smallest - b.Units)
-        return FixedDecimal(Smallest);
-    return FixedDecimal(a.Units + b.Units);
+    return FixedDecimal(Saturated(Wide(a.Units) + b.Units));
 }
 
 FixedDecimal operator-(FixedDecimal a, FixedDecimal b)
 {
-    if (b.Units < 0 && a.Units > Largest + b.Units)
-        return FixedDecimal(Largest);
-    if (b.Units > 0 && a.Units < Smallest + b.Units)
-        return FixedDecimal(Smallest);
-    return FixedDecimal(a.Units - b.Units);
+    return FixedDecimal(Saturated(Wide(a.Units) - b.Units));
 }

@@ -1,6 +1,7 @@
 #include "platform/inifile.h"
 
 #include "platform/codepage.h"
+#include "platform/textlines.h"
 
 namespace {
 
@@ -47,21 +48,6 @@ bool SameAsciiCaseless(QStringView a, QStringView b)
     return true;
 }
 
-// Any run of CR and LF ends a line; blank lines are of no interest to the reader.
-QList<QStringView> IniLines(QStringView text)
-{
-    QList<QStringView> lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text.at(i) == u'\r' || text.at(i) == u'\n') {
-            if (i > start)
-                lines.append(text.sliced(start, i - start));
-            start = i + 1;
-        }
-    }
-    return lines;
-}
-
 QString ValueWithoutQuotes(QStringView value)
 {
     if (value.size() > 1 && (value.front() == u'"' || value.front() == u'\'') &&
@@ -77,14 +63,14 @@ IniFile IniFile::Parse(QByteArrayView bytes)
     IniFile file;
     const QString text = DecodeFileText(bytes);
     Section* current = nullptr; // keys before the first section line belong to none
-    for (QStringView rawLine : IniLines(text)) {
+    for (QStringView rawLine : Lines(text)) {
         const QStringView line = TrimIniBlanks(rawLine);
         if (line.isEmpty())
             continue;
         if (line.front() == u'[') {
-            const qsizetype close = line.lastIndexOf(u']');
-            if (close > 0) {
-                const QStringView name = UpToNul(TrimIniBlanks(line.sliced(1, close - 1)));
+            const qsizetype close = line.sliced(1).lastIndexOf(u']');
+            if (close >= 0) {
+                const QStringView name = UpToNul(TrimIniBlanks(line.sliced(1, close)));
                 file.Sections.append(Section{name.toString(), {}});
                 current = &file.Sections.last();
                 continue;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QStringView>
 
 // Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF; the terminator is not part
@@ -23,4 +24,12 @@ template <typename OnLine> void ForEachLine(QStringView text, OnLine&& onLine)
     }
     if (start < size)
         onLine(QStringView(data + start, size - start));
+}
+
+// The lines of text as ForEachLine finds them.
+inline QList<QStringView> Lines(QStringView text)
+{
+    QList<QStringView> lines;
+    ForEachLine(text, [&lines](QStringView line) { lines.append(line); });
+    return lines;
 }

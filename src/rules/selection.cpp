@@ -13,6 +13,20 @@ std::optional<QString> ItemToSelect(const QString& gridText)
     return gridText;
 }
 
+namespace {
+
+// The index of the first entry that names an item beyond the count allowed.
+qsizetype EntryOverLimit(const QStringList& entries, const QString& name, qsizetype allowed)
+{
+    qsizetype seen = 0;
+    const auto over = std::find_if(entries.begin(), entries.end(), [&](const QString& entry) {
+        return TrimSpaces(entry) == name && ++seen > allowed;
+    });
+    return over - entries.begin();
+}
+
+} // namespace
+
 QList<RestrictionBreach> RestrictionBreaches(const QStringList& entries, const EquipmentCatalogue& catalogue)
 {
     QHash<QString, qsizetype> entriesByText; // entries that name the same items count together
@@ -22,21 +36,14 @@ QList<RestrictionBreach> RestrictionBreaches(const QStringList& entries, const E
     for (auto it = entriesByText.cbegin(); it != entriesByText.cend(); ++it) {
         const qsizetype count = it.value();
         catalogue.ForEachListedAs(it.key(), [&](const Equipment& item) {
-            if (item.ItemRestriction != 0 && count > item.ItemRestriction)
-                breaches.append({&item, count, -1});
+            if (item.ItemRestriction != 0 && count > item.ItemRestriction) {
+                const qsizetype allowed = qMax<qsizetype>(0, item.ItemRestriction);
+                breaches.append({&item, count, EntryOverLimit(entries, ListedName(item), allowed)});
+            }
         });
     }
-    for (RestrictionBreach& breach : breaches) {
-        const qsizetype allowed = qMax<qsizetype>(0, breach.Item->ItemRestriction);
-        const QString name = ListedName(*breach.Item);
-        for (qsizetype i = 0, seen = 0; i < entries.size() && breach.EntryOver < 0; ++i) {
-            if (TrimSpaces(entries.at(i)) == name && ++seen > allowed)
-                breach.EntryOver = i;
-        }
-    }
-    std::sort(breaches.begin(), breaches.end(), [](const RestrictionBreach& a, const RestrictionBreach& b) {
-        return a.EntryOver != b.EntryOver ? a.EntryOver < b.EntryOver : a.Item < b.Item;
-    });
+    std::ranges::sort(breaches, {},
+                      [](const RestrictionBreach& breach) { return std::pair(breach.EntryOver, breach.Item); });
     return breaches;
 }
 
