@@ -2,6 +2,7 @@
 
 #include "platform/codepage.h"
 #include "platform/files.h"
+#include "platform/textlines.h"
 
 QString MissingWeaponsFileMessage(const QString& path)
 {
@@ -57,19 +58,14 @@ qsizetype FirstLineNotUtf8(QByteArrayView bytes)
 {
     if (bytes.isValidUtf8())
         return 0;
-    qsizetype lineNumber = 1;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= bytes.size(); ++i) {
-        if (i < bytes.size() && bytes[i] != '\r' && bytes[i] != '\n')
-            continue;
-        if (!bytes.sliced(start, i - start).isValidUtf8())
-            return lineNumber;
-        if (i + 1 < bytes.size() && bytes[i] == '\r' && bytes[i + 1] == '\n')
-            ++i;
+    qsizetype lineNumber = 0;
+    qsizetype firstNotUtf8 = 0;
+    ForEachLine(bytes, [&](QByteArrayView line) {
         ++lineNumber;
-        start = i + 1;
-    }
-    return lineNumber;
+        if (firstNotUtf8 == 0 && !line.isValidUtf8())
+            firstNotUtf8 = lineNumber;
+    });
+    return firstNotUtf8;
 }
 
 // A weapons file is at most a few megabytes; anything far larger is not read into memory.

@@ -1,6 +1,7 @@
 #include "platform/codepage.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 #ifdef Q_OS_WIN
@@ -34,14 +35,12 @@ QString DecodeWindows1252(QByteArrayView bytes)
 {
     // Latin-1 in bulk; the characters of 0x80..0x9F, which most files lack, are mended afterwards.
     QString text = QString::fromLatin1(bytes);
-    unsigned inHighRange = 0;
-    for (const char byte : bytes) // a loop the compiler vectorises
-        inHighRange |= unsigned(static_cast<unsigned char>(byte) - 0x80u) < 0x20u;
-    if (inHighRange) {
-        for (QChar& c : text) {
-            if (char16_t(c.unicode() - 0x80) < 0x20)
-                c = QChar(HighControlRange[c.unicode() - 0x80]);
-        }
+    const auto inHighRange = [](char byte) { return unsigned(static_cast<unsigned char>(byte) - 0x80u) < 0x20u; };
+    if (std::ranges::count_if(bytes, inHighRange) == 0) // a count that the compiler vectorises
+        return text;
+    for (QChar& c : text) {
+        if (char16_t(c.unicode() - 0x80) < 0x20)
+            c = QChar(HighControlRange[c.unicode() - 0x80]);
     }
     return text;
 }

@@ -1,21 +1,21 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QList>
 #include <QStringView>
 
-// Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF; the terminator is not part
-// of the line, and a last line without a terminator counts too (an empty text has no lines).
-// onLine(QStringView line) is called for each line in order; the views point into text.
-template <typename OnLine> void ForEachLine(QStringView text, OnLine&& onLine)
+namespace TextLines {
+
+template <typename View, typename OnLine> void ForEachLineOf(View text, OnLine& onLine)
 {
-    const QChar* data = text.data();
+    const auto* data = text.data();
     const qsizetype size = text.size();
     qsizetype start = 0;
     qsizetype i = 0;
     while (i < size) {
-        const char16_t c = data[i].unicode();
+        const auto c = data[i];
         if (c == u'\r' || c == u'\n') {
-            onLine(QStringView(data + start, i - start));
+            onLine(View(data + start, i - start));
             i += (c == u'\r' && i + 1 < size && data[i + 1] == u'\n') ? 2 : 1;
             start = i;
         } else {
@@ -23,7 +23,23 @@ template <typename OnLine> void ForEachLine(QStringView text, OnLine&& onLine)
         }
     }
     if (start < size)
-        onLine(QStringView(data + start, size - start));
+        onLine(View(data + start, size - start));
+}
+
+} // namespace TextLines
+
+// Splits text into lines: a line ends at CR LF, at a lone CR or at a lone LF; the terminator is not part
+// of the line, and a last line without a terminator counts too (an empty text has no lines).
+// onLine(QStringView line) is called for each line in order; the views point into text.
+template <typename OnLine> void ForEachLine(QStringView text, OnLine&& onLine)
+{
+    TextLines::ForEachLineOf(text, onLine);
+}
+
+// The same for bytes: onLine(QByteArrayView line).
+template <typename OnLine> void ForEachLine(QByteArrayView bytes, OnLine&& onLine)
+{
+    TextLines::ForEachLineOf(bytes, onLine);
 }
 
 // The lines of text as ForEachLine finds them.
