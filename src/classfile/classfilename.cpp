@@ -56,8 +56,7 @@ QString ClassFileToLoad(const QString& characterPath, const QString& classNameTe
 
 QString ClassNameOfFile(const QString& fileName)
 {
-    const qsizetype dot = fileName.indexOf(u'.');
-    return dot < 0 ? fileName : fileName.left(dot);
+    return fileName.left(fileName.indexOf(u'.')); // the whole name when it holds no dot
 }
 
 QStringList ClassFileNamesInFolder(const QString& folder)

@@ -11,9 +11,7 @@ constexpr qsizetype SkinFolderLinePrefix = 5;
 
 QString FolderOfLine(QStringView line, const QString& modelsParentFolder)
 {
-    const QStringView folder =
-        line.size() > SkinFolderLinePrefix ? line.sliced(SkinFolderLinePrefix) : QStringView();
-    return QString(modelsParentFolder).append(folder);
+    return QString(modelsParentFolder).append(line.mid(SkinFolderLinePrefix)); // empty for a shorter line
 }
 
 QString NativeFolder(QString folder, PathStyle style)

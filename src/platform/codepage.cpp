@@ -22,11 +22,8 @@ char EncodeOne(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
-    for (std::size_t i = 0; i < HighControlRange.size(); ++i) {
-        if (HighControlRange[i] == c)
-            return static_cast<char>(0x80 + i);
-    }
-    return '?';
+    const auto found = std::find(HighControlRange.begin(), HighControlRange.end(), c);
+    return found == HighControlRange.end() ? '?' : static_cast<char>(0x80 + (found - HighControlRange.begin()));
 }
 
 } // namespace
@@ -114,13 +111,12 @@ QByteArray EncodeFileText(QStringView text)
 QString CharactersOutsideFileCodePage(QStringView text)
 {
     QString outside;
-    for (qsizetype i = 0; i < text.size();) {
-        const bool pair =
-            text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
-        const QString character = text.sliced(i, pair ? 2 : 1).toString();
+    while (!text.isEmpty()) {
+        const bool pair = text.size() > 1 && text[0].isHighSurrogate() && text[1].isLowSurrogate();
+        const QString character = text.first(pair ? 2 : 1).toString();
+        text = text.sliced(character.size());
         if (DecodeFileText(EncodeFileText(character)) != character && !outside.contains(character))
             outside += character;
-        i += character.size();
     }
     return outside;
 }

@@ -3,6 +3,8 @@
 #include "platform/codepage.h"
 #include "platform/textlines.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr qsizetype LongestValue = 254; // a buffer of 255 characters, terminator included
@@ -15,37 +17,26 @@ bool IsIniBlank(QChar c)
 
 QStringView TrimIniBlanks(QStringView text)
 {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && IsIniBlank(text.at(start)))
-        ++start;
-    while (end > start && IsIniBlank(text.at(end - 1)))
-        --end;
-    return text.sliced(start, end - start);
+    const auto first = std::find_if_not(text.begin(), text.end(), IsIniBlank);
+    const auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), IsIniBlank).base();
+    return QStringView(first, last);
 }
 
 // A NUL character ends a name or a value, as it ends the C string that holds it.
 QStringView UpToNul(QStringView text)
 {
-    const qsizetype nul = text.indexOf(QChar(u'\0'));
-    return nul < 0 ? text : text.first(nul);
+    return text.left(text.indexOf(QChar(u'\0'))); // the whole text when it holds none
+}
+
+char16_t AsciiLower(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u >= u'A' && u <= u'Z' ? u - u'A' + u'a' : u;
 }
 
 bool SameAsciiCaseless(QStringView a, QStringView b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        char16_t x = a.at(i).unicode();
-        char16_t y = b.at(i).unicode();
-        if (x >= u'A' && x <= u'Z')
-            x = x - u'A' + u'a';
-        if (y >= u'A' && y <= u'Z')
-            y = y - u'A' + u'a';
-        if (x != y)
-            return false;
-    }
-    return true;
+    return std::ranges::equal(a, b, [](QChar x, QChar y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 QString ValueWithoutQuotes(QStringView value)

@@ -1,5 +1,7 @@
 #include "platform/paths.h"
 
+#include <algorithm>
+
 PathStyle NativePathStyle()
 {
 #ifdef Q_OS_WIN
@@ -57,11 +59,9 @@ QString JoinPath(const QString& folder, const QString& name, PathStyle style)
 
 QString LastPathComponent(const QString& path, PathStyle style)
 {
-    for (qsizetype i = path.size() - 1; i >= 0; --i) {
-        if (IsSeparator(path.at(i), style))
-            return path.mid(i + 1);
-    }
-    return path;
+    const auto separator =
+        std::find_if(path.crbegin(), path.crend(), [style](QChar c) { return IsSeparator(c, style); });
+    return path.last(separator - path.crbegin());
 }
 
 QString ToNativePath(const QString& path, PathStyle style)
