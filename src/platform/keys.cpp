@@ -6,9 +6,14 @@
 
 namespace {
 
+bool IsLatinLetter(int code)
+{
+    return code >= 'A' && code <= 'Z';
+}
+
 bool IsLatinLetterOrDigit(int code)
 {
-    return (code >= 'A' && code <= 'Z') || (code >= '0' && code <= '9');
+    return IsLatinLetter(code) || (code >= '0' && code <= '9');
 }
 
 #ifndef Q_OS_WIN
@@ -43,7 +48,8 @@ int VirtualKeyCode(int qtKey, quint32 nativeScanCode, quint32 nativeVirtualKey)
         return 0;
 #ifdef Q_OS_WIN
     Q_UNUSED(nativeScanCode);
-    return nativeVirtualKey >= 'A' && nativeVirtualKey <= 'Z' ? static_cast<int>(nativeVirtualKey) : 0;
+    const int letter = static_cast<int>(nativeVirtualKey);
+    return IsLatinLetter(letter) ? letter : 0;
 #else
     Q_UNUSED(nativeVirtualKey);
     return LetterOfX11KeyCode(nativeScanCode);
@@ -52,6 +58,12 @@ int VirtualKeyCode(int qtKey, quint32 nativeScanCode, quint32 nativeVirtualKey)
 
 int ShiftState(Qt::KeyboardModifiers modifiers)
 {
-    return (modifiers & Qt::ShiftModifier ? ShiftBit : 0) | (modifiers & Qt::ControlModifier ? CtrlBit : 0) |
-           (modifiers & Qt::AltModifier ? AltBit : 0);
+    int state = 0;
+    if (modifiers & Qt::ShiftModifier)
+        state |= ShiftBit;
+    if (modifiers & Qt::ControlModifier)
+        state |= CtrlBit;
+    if (modifiers & Qt::AltModifier)
+        state |= AltBit;
+    return state;
 }
