@@ -6,7 +6,6 @@
 #include "platform/text.h"
 
 #include <algorithm>
-#include <array>
 
 namespace {
 
@@ -18,7 +17,7 @@ bool IsRefusedNameCharacter(QChar c)
 // Windows opens the device of that name instead of a file, whatever the extension.
 bool IsDeviceName(QStringView stem)
 {
-    static constexpr std::array<QStringView, 4> Devices = {u"CON", u"PRN", u"AUX", u"NUL"};
+    static constexpr QStringView Devices[] = {u"CON", u"PRN", u"AUX", u"NUL"};
     for (const QStringView device : Devices) {
         if (stem.compare(device, Qt::CaseInsensitive) == 0)
             return true;

@@ -43,13 +43,13 @@ bool IsWrittenLevel(QStringView rest)
     return rest.size() == 1 && rest.at(0) >= u'0' && rest.at(0).unicode() <= u'0' + HighestLevel;
 }
 
-// The level of the text after a proficiency prefix: its first character when that is a digit, at most
-// HighestLevel; 0 otherwise.
+// The level of the text after a proficiency prefix: its first character when that is a digit, 5 to 9 held
+// to HighestLevel; 0 otherwise.
 int LevelOf(QStringView rest)
 {
-    if (rest.isEmpty() || rest.front() < u'0' || rest.front() > u'9')
-        return 0;
-    return std::min(rest.front().unicode() - u'0', HighestLevel);
+    static constexpr QStringView Digits = u"0123456789";
+    const qsizetype digit = rest.isEmpty() ? 0 : Digits.indexOf(rest.front());
+    return static_cast<int>(std::clamp<qsizetype>(digit, 0, HighestLevel));
 }
 
 // The internal name of an equipment line as it stands in the file, quotes and blanks kept: the text after
@@ -57,11 +57,11 @@ int LevelOf(QStringView rest)
 QString EquipmentNameOf(QStringView rawLine, qsizetype prefixLength)
 {
     qsizetype unquoted = 0;
-    for (qsizetype i = 0; i < rawLine.size(); ++i) {
-        if (rawLine.at(i) == u'"')
+    for (const QChar* c = rawLine.begin(); c != rawLine.end(); ++c) {
+        if (*c == u'"')
             continue;
-        if (unquoted >= prefixLength && rawLine.at(i) == u' ')
-            return rawLine.sliced(i + 1).toString();
+        if (unquoted >= prefixLength && *c == u' ')
+            return QStringView(c + 1, rawLine.end()).toString();
         ++unquoted;
     }
     return {};

@@ -2,7 +2,6 @@
 
 #include <QStringDecoder>
 #include <algorithm>
-#include <array>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -12,7 +11,7 @@ namespace {
 
 // Windows-1252 differs from Latin-1 only in 0x80..0x9F. The five bytes that it leaves undefined map to
 // the control characters of the same value, as Windows' own conversion does.
-constexpr std::array<char16_t, 32> HighControlRange = {
+constexpr char16_t HighControlRange[] = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
@@ -22,8 +21,8 @@ char EncodeOne(char16_t c)
 {
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF))
         return static_cast<char>(c);
-    const auto found = std::find(HighControlRange.begin(), HighControlRange.end(), c);
-    return found == HighControlRange.end() ? '?' : static_cast<char>(0x80 + (found - HighControlRange.begin()));
+    const char16_t* found = std::ranges::find(HighControlRange, c);
+    return found == std::end(HighControlRange) ? '?' : static_cast<char>(0x80 + (found - HighControlRange));
 }
 
 } // namespace
@@ -32,7 +31,9 @@ QString DecodeWindows1252(QByteArrayView bytes)
 {
     // Latin-1 in bulk; the characters of 0x80..0x9F, which most files lack, are mended afterwards.
     QString text = QString::fromLatin1(bytes);
-    const auto inHighRange = [](char byte) { return unsigned(static_cast<unsigned char>(byte) - 0x80u) < 0x20u; };
+    const auto inHighRange = [](char byte) {
+        return unsigned(static_cast<unsigned char>(byte) - 0x80u) < 0x20u;
+    };
     if (std::ranges::count_if(bytes, inHighRange) == 0) // a count that the compiler vectorises
         return text;
     for (QChar& c : text) {

@@ -52,8 +52,7 @@ double RadixValue(QStringView digits, int radix)
 }
 
 // The leading characters of text that pass test, taken off text.
-template <typename Test>
-QStringView TakeWhile(QStringView& text, Test test)
+template <typename Test> QStringView TakeWhile(QStringView& text, Test test)
 {
     const QStringView taken = text.first(std::find_if_not(text.begin(), text.end(), test) - text.begin());
     text = text.sliced(taken.size());

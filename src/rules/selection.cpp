@@ -42,8 +42,9 @@ QList<RestrictionBreach> RestrictionBreaches(const QStringList& entries, const E
             }
         });
     }
-    std::ranges::sort(breaches, {},
-                      [](const RestrictionBreach& breach) { return std::pair(breach.EntryOver, breach.Item); });
+    std::ranges::sort(breaches, {}, [](const RestrictionBreach& breach) {
+        return std::pair(breach.EntryOver, breach.Item);
+    });
     return breaches;
 }
 
