@@ -15,20 +15,16 @@
 #ifdef Q_OS_WIN
 namespace {
 
-// Whether the console behind handle processes escape sequences, asking it to when it does not yet:
-// Windows 10 and later consoles do once asked, older ones refuse. GetConsoleMode fails for a file or a
-// pipe.
+// Whether the console behind handle processes escape sequences, after asking it to: Windows 10 and later
+// consoles do, older ones refuse. GetConsoleMode fails for a file or a pipe.
 bool TurnOnEscapeSequences(HANDLE handle, std::optional<unsigned long>& previousMode)
 {
     DWORD mode{};
-    if (!GetConsoleMode(handle, &mode))
-        return false;
-    if (mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING)
-        return true;
-    if (!SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING))
-        return false;
-    previousMode = mode;
-    return true;
+    const bool turnedOn =
+        GetConsoleMode(handle, &mode) && SetConsoleMode(handle, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING);
+    if (turnedOn)
+        previousMode = mode;
+    return turnedOn;
 }
 
 void RestoreMode(HANDLE handle, const std::optional<unsigned long>& previousMode)
@@ -43,9 +39,9 @@ void RestoreMode(HANDLE handle, const std::optional<unsigned long>& previousMode
 Utf8Console::Utf8Console()
 {
 #ifdef Q_OS_WIN
-    // Without a console the output goes to a file or a pipe: the code page reads 0 and cannot be set.
+    // Without a console the output goes to a file or a pipe, and the code page cannot be set.
     const UINT previous = GetConsoleOutputCP();
-    if (previous != CP_UTF8 && SetConsoleOutputCP(CP_UTF8))
+    if (SetConsoleOutputCP(CP_UTF8))
         PreviousCodePage = previous;
     Output.Colours = TurnOnEscapeSequences(GetStdHandle(STD_OUTPUT_HANDLE), Output.PreviousMode);
     Error.Colours = TurnOnEscapeSequences(GetStdHandle(STD_ERROR_HANDLE), Error.PreviousMode);
@@ -61,7 +57,9 @@ Utf8Console::~Utf8Console()
 #ifdef Q_OS_WIN
     if (PreviousCodePage)
         SetConsoleOutputCP(*PreviousCodePage);
-    RestoreMode(GetStdHandle(STD_OUTPUT_HANDLE), Output.PreviousMode);
+    // In the reverse order: when both streams are one console, standard error found the mode that
+    // standard output had set.
     RestoreMode(GetStdHandle(STD_ERROR_HANDLE), Error.PreviousMode);
+    RestoreMode(GetStdHandle(STD_OUTPUT_HANDLE), Output.PreviousMode);
 #endif
 }

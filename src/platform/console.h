@@ -26,9 +26,9 @@ public:
 private:
     struct StreamState {
         bool Colours = false;
-        std::optional<unsigned long> PreviousMode; // set when the console's mode was changed for colours
+        std::optional<unsigned long> PreviousMode; // the console's mode before colours were turned on
     };
     StreamState Output;
     StreamState Error;
-    std::optional<unsigned int> PreviousCodePage; // set when the code page was changed
+    std::optional<unsigned int> PreviousCodePage; // the code page before UTF-8 was set
 };

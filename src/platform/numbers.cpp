@@ -78,6 +78,15 @@ bool TakePoint(QStringView& text)
     return true;
 }
 
+// The value of a number in the form that the C-locale parser reads; nothing when it lies beyond the range
+// of a double.
+std::optional<double> CanonicalValue(const QString& number)
+{
+    bool ok = false;
+    const double value = number.toDouble(&ok);
+    return ok ? std::optional(value) : std::nullopt;
+}
+
 // Plain arithmetic gives a decimal text its correctly rounded value when it has fewer digits than this
 // table has powers of ten: they make a whole number below 2^53 and the power of ten is at most 1e15, both
 // exact doubles, so their quotient is rounded once. That is the value QString::toDouble gives, -0
@@ -128,17 +137,14 @@ double NumericValue(QStringView text)
             number += exponentDigits;
         }
     }
-    bool ok = false;
-    const double value = number.toDouble(&ok);
-    if (!ok) {
-        // Only an exponent beyond the range of a double gets here: infinity or zero, as the sign says.
-        const bool negativeExponent = number.contains(QStringLiteral("e-"));
-        if (negativeExponent)
-            return 0;
-        return number.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
-                                       : std::numeric_limits<double>::infinity();
-    }
-    return value;
+    if (const std::optional<double> value = CanonicalValue(number))
+        return *value;
+    // Only an exponent beyond the range of a double gets here: infinity or zero, as the sign says.
+    const bool negativeExponent = number.contains(QStringLiteral("e-"));
+    if (negativeExponent)
+        return 0;
+    return number.startsWith(u'-') ? -std::numeric_limits<double>::infinity()
+                                   : std::numeric_limits<double>::infinity();
 }
 
 double RoundHalfEven(double value)
@@ -186,11 +192,7 @@ std::optional<double> ParseDecimal(QStringView text)
     QString canonical = text.trimmed().toString();
     if (canonical.endsWith(u'.'))
         canonical.chop(1);
-    bool ok = false;
-    const double value = canonical.toDouble(&ok);
-    if (!ok)
-        return std::nullopt;
-    return value;
+    return CanonicalValue(canonical);
 }
 
 QString FormatSingle(float value)
