@@ -158,14 +158,15 @@ public:
     // Every header row counts its columns from the first, so a title line before it changes nothing.
     void ReadHeaderRow(QStringView line)
     {
+        const std::array<QString, FieldCount>& upperNames = UpperFieldNames();
         int column = 0;
         qsizetype start = 0;
         for (qsizetype comma = line.indexOf(u','); comma >= 0; comma = line.indexOf(u',', start)) {
             ++column;
             const QString upper = line.sliced(start, comma - start).toString().toUpper();
-            const auto named = std::find(UpperFieldNames().begin(), UpperFieldNames().end(), upper);
-            if (named != UpperFieldNames().end())
-                Columns[named - UpperFieldNames().begin()] = column;
+            const auto named = std::find(upperNames.begin(), upperNames.end(), upper);
+            if (named != upperNames.end())
+                Columns[named - upperNames.begin()] = column;
             start = comma + 1;
         }
         SortColumns();
@@ -211,8 +212,7 @@ private:
             if (Columns[field])
                 ColumnOrder.append({*Columns[field], field});
         }
-        std::stable_sort(ColumnOrder.begin(), ColumnOrder.end(),
-                         [](const ColumnField& a, const ColumnField& b) { return a.Column < b.Column; });
+        std::ranges::stable_sort(ColumnOrder, {}, &ColumnField::Column);
     }
 
     struct ColumnField {

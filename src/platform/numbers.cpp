@@ -69,10 +69,10 @@ QStringView TakeSign(QStringView& text)
     return sign;
 }
 
-// True, and the point taken off text, when text starts with a point.
-bool TakePoint(QStringView& text)
+// True, and c taken off text, when text starts with c.
+bool Take(QStringView& text, QChar c, Qt::CaseSensitivity cs = Qt::CaseSensitive)
 {
-    if (!text.startsWith(u'.'))
+    if (!text.startsWith(c, cs))
         return false;
     text = text.sliced(1);
     return true;
@@ -107,19 +107,18 @@ double NumericValue(QStringView text)
     }
     QStringView rest = compact;
 
-    if (rest.startsWith(u'&')) {
-        rest = rest.sliced(1);
-        if (rest.startsWith(u'H', Qt::CaseInsensitive))
-            return RadixValue(rest.sliced(1), 16);
-        if (rest.startsWith(u'O', Qt::CaseInsensitive))
-            return RadixValue(rest.sliced(1), 8);
+    if (Take(rest, u'&')) {
+        if (Take(rest, u'H', Qt::CaseInsensitive))
+            return RadixValue(rest, 16);
+        if (Take(rest, u'O', Qt::CaseInsensitive))
+            return RadixValue(rest, 8);
         return 0;
     }
 
     // The longest leading decimal number, in the canonical form that the C-locale parser reads.
     QString number = TakeSign(rest).toString();
     const QStringView integerDigits = TakeWhile(rest, IsDigit);
-    const QStringView fractionDigits = TakePoint(rest) ? TakeWhile(rest, IsDigit) : QStringView();
+    const QStringView fractionDigits = Take(rest, u'.') ? TakeWhile(rest, IsDigit) : QStringView();
     if (integerDigits.isEmpty() && fractionDigits.isEmpty())
         return 0;
     number += integerDigits.isEmpty() ? QStringView(u"0") : integerDigits;
@@ -127,8 +126,7 @@ double NumericValue(QStringView text)
         number += u'.';
         number += fractionDigits;
     }
-    if (rest.startsWith(u'E', Qt::CaseInsensitive)) {
-        rest = rest.sliced(1);
+    if (Take(rest, u'E', Qt::CaseInsensitive)) {
         const QStringView exponentSign = TakeSign(rest);
         const QStringView exponentDigits = TakeWhile(rest, IsDigit);
         if (!exponentDigits.isEmpty()) {
@@ -172,10 +170,11 @@ std::optional<qint16> ToInt16(double value)
 
 std::optional<double> ParseDecimal(QStringView text)
 {
-    QStringView rest = text.trimmed();
+    const QStringView trimmed = text.trimmed();
+    QStringView rest = trimmed;
     const bool negative = TakeSign(rest) == u"-";
     const QStringView integerDigits = TakeWhile(rest, IsDigit);
-    const QStringView fractionDigits = TakePoint(rest) ? TakeWhile(rest, IsDigit) : QStringView();
+    const QStringView fractionDigits = Take(rest, u'.') ? TakeWhile(rest, IsDigit) : QStringView();
     const qsizetype digits = integerDigits.size() + fractionDigits.size();
     if (digits == 0 || !rest.isEmpty())
         return std::nullopt;
@@ -189,7 +188,7 @@ std::optional<double> ParseDecimal(QStringView text)
         const double magnitude = double(whole) / PowersOfTen[static_cast<std::size_t>(fractionDigits.size())];
         return negative ? -magnitude : magnitude;
     }
-    QString canonical = text.trimmed().toString();
+    QString canonical = trimmed.toString();
     if (canonical.endsWith(u'.'))
         canonical.chop(1);
     return CanonicalValue(canonical);
