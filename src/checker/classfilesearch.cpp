@@ -57,7 +57,7 @@ FolderScan ScanFolder(const QString& folder)
             ++scan.HiddenClassFiles;
     }
     std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return CompareWithoutCase(a, b) < 0; });
+              [](const QString& a, const QString& b) { return std::is_lt(CompareWithoutCase(a, b)); });
     for (const QString& name : names)
         scan.Subfolders.append(Native(QDir(folder).filePath(name)));
     return scan;

@@ -23,7 +23,7 @@ CharacterGroup GroupOf(QChar c)
 
 bool LessWithoutCase(const QString& a, const QString& b)
 {
-    return CompareWithoutCase(a, b) < 0;
+    return std::is_lt(CompareWithoutCase(a, b));
 }
 
 QStringList SortedWithoutCase(QStringList names)
@@ -48,7 +48,9 @@ std::strong_ordering CompareWithoutCase(QStringView a, QStringView b)
     }
     if (const auto byLength = a.size() <=> b.size(); byLength != 0)
         return byLength;
-    return a.compare(b, Qt::CaseSensitive) <=> 0;
+    // Equal but for case: the first code unit that differs decides.
+    const auto [x, y] = std::ranges::mismatch(a, b);
+    return x == a.end() ? std::strong_ordering::equal : x->unicode() <=> y->unicode();
 }
 
 bool MatchesWildcard(QStringView name, QStringView pattern)
