@@ -1,6 +1,7 @@
 #include "platform/inifile.h"
 
 #include "platform/codepage.h"
+#include "platform/text.h"
 #include "platform/textlines.h"
 
 #include <algorithm>
@@ -17,9 +18,7 @@ bool IsIniBlank(QChar c)
 
 QStringView TrimIniBlanks(QStringView text)
 {
-    const auto first = std::find_if_not(text.begin(), text.end(), IsIniBlank);
-    const auto last = std::find_if_not(text.rbegin(), std::make_reverse_iterator(first), IsIniBlank).base();
-    return QStringView(first, last);
+    return TrimmedBy(text, IsIniBlank);
 }
 
 // A NUL character ends a name or a value, as it ends the C string that holds it.

@@ -1,5 +1,7 @@
 #include "platform/numbers.h"
 
+#include "platform/text.h"
+
 #include <algorithm>
 #include <array>
 #include <cfloat>
@@ -14,10 +16,8 @@ bool IsSkippedBlank(QChar c)
     return c == u' ' || c == u'\t' || c == u'\n';
 }
 
-bool IsDigit(QChar c)
-{
-    return c >= u'0' && c <= u'9';
-}
+// A function object, so that the searches that take it inline it.
+constexpr auto IsDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
 
 std::optional<int> HexDigitValue(QChar c)
 {
@@ -70,9 +70,9 @@ QStringView TakeSign(QStringView& text)
 }
 
 // True, and c taken off text, when text starts with c.
-bool Take(QStringView& text, QChar c, Qt::CaseSensitivity cs = Qt::CaseSensitive)
+bool Take(QStringView& text, QChar c)
 {
-    if (!text.startsWith(c, cs))
+    if (!text.startsWith(c))
         return false;
     text = text.sliced(1);
     return true;
@@ -108,9 +108,9 @@ double NumericValue(QStringView text)
     QStringView rest = compact;
 
     if (Take(rest, u'&')) {
-        if (Take(rest, u'H', Qt::CaseInsensitive))
+        if (Take(rest, u'H') || Take(rest, u'h'))
             return RadixValue(rest, 16);
-        if (Take(rest, u'O', Qt::CaseInsensitive))
+        if (Take(rest, u'O') || Take(rest, u'o'))
             return RadixValue(rest, 8);
         return 0;
     }
@@ -126,7 +126,7 @@ double NumericValue(QStringView text)
         number += u'.';
         number += fractionDigits;
     }
-    if (Take(rest, u'E', Qt::CaseInsensitive)) {
+    if (Take(rest, u'E') || Take(rest, u'e')) {
         const QStringView exponentSign = TakeSign(rest);
         const QStringView exponentDigits = TakeWhile(rest, IsDigit);
         if (!exponentDigits.isEmpty()) {
@@ -170,7 +170,7 @@ std::optional<qint16> ToInt16(double value)
 
 std::optional<double> ParseDecimal(QStringView text)
 {
-    const QStringView trimmed = text.trimmed();
+    const QStringView trimmed = TrimmedBy(text, [](QChar c) { return c.isSpace(); });
     QStringView rest = trimmed;
     const bool negative = TakeSign(rest) == u"-";
     const QStringView integerDigits = TakeWhile(rest, IsDigit);
