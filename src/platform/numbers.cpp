@@ -17,7 +17,9 @@ bool IsSkippedBlank(QChar c)
 }
 
 // A function object, so that the searches that take it inline it.
-constexpr auto IsDigit = [](QChar c) { return c >= u'0' && c <= u'9'; };
+constexpr auto IsDigit = [](QChar c) {
+    return c >= u'0' && c <= u'9';
+};
 
 std::optional<int> HexDigitValue(QChar c)
 {
@@ -147,15 +149,9 @@ double NumericValue(QStringView text)
 
 double RoundHalfEven(double value)
 {
-    if (!std::isfinite(value))
-        return value;
-    const double below = std::floor(value);
-    const double fraction = value - below; // exact for every double
-    if (fraction > 0.5)
-        return below + 1;
-    if (fraction < 0.5)
-        return below;
-    return std::fmod(below, 2.0) == 0 ? below : below + 1;
+    // The rounding mode, which nothing in the program changes, is the default one: to nearest, halfway to
+    // even.
+    return std::nearbyint(value);
 }
 
 std::optional<qint16> ToInt16(double value)
@@ -171,21 +167,31 @@ std::optional<qint16> ToInt16(double value)
 std::optional<double> ParseDecimal(QStringView text)
 {
     const QStringView trimmed = TrimmedBy(text, [](QChar c) { return c.isSpace(); });
-    QStringView rest = trimmed;
-    const bool negative = TakeSign(rest) == u"-";
-    const QStringView integerDigits = TakeWhile(rest, IsDigit);
-    const QStringView fractionDigits = Take(rest, u'.') ? TakeWhile(rest, IsDigit) : QStringView();
-    const qsizetype digits = integerDigits.size() + fractionDigits.size();
-    if (digits == 0 || !rest.isEmpty())
+    const QChar* c = trimmed.begin();
+    const QChar* const end = trimmed.end();
+    const bool negative = c != end && *c == u'-';
+    if (c != end && (negative || *c == u'+'))
+        ++c;
+    // The digits before and after the point, gathered as one whole number (it wraps harmlessly when long:
+    // it is used only for short texts).
+    std::uint64_t whole = 0;
+    const auto takeDigits = [&c, end, &whole] {
+        const QChar* const first = c;
+        for (; c != end && IsDigit(*c); ++c)
+            whole = whole * 10 + (c->unicode() - u'0');
+        return c - first;
+    };
+    const qsizetype integerDigits = takeDigits();
+    qsizetype fractionDigits = 0;
+    if (c != end && *c == u'.') {
+        ++c;
+        fractionDigits = takeDigits();
+    }
+    const qsizetype digits = integerDigits + fractionDigits;
+    if (digits == 0 || c != end)
         return std::nullopt;
     if (digits < std::ssize(PowersOfTen)) {
-        // The digits before and after the point as one whole number.
-        std::uint64_t whole = 0;
-        for (const QStringView part : {integerDigits, fractionDigits}) {
-            for (const QChar c : part)
-                whole = whole * 10 + (c.unicode() - u'0');
-        }
-        const double magnitude = double(whole) / PowersOfTen[static_cast<std::size_t>(fractionDigits.size())];
+        const double magnitude = double(whole) / PowersOfTen[static_cast<std::size_t>(fractionDigits)];
         return negative ? -magnitude : magnitude;
     }
     QString canonical = trimmed.toString();
