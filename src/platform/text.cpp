@@ -2,13 +2,8 @@
 
 QString TrimSpaces(const QString& text)
 {
-    qsizetype start = 0;
-    qsizetype end = text.size();
-    while (start < end && text.at(start) == u' ')
-        ++start;
-    while (end > start && text.at(end - 1) == u' ')
-        --end;
-    return start == 0 && end == text.size() ? text : text.sliced(start, end - start);
+    const QStringView trimmed = TrimmedBy(text, [](QChar c) { return c == u' '; });
+    return trimmed.size() == text.size() ? text : trimmed.toString(); // the same text shares its characters
 }
 
 bool IsControlCharacter(QChar c)

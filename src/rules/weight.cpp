@@ -116,16 +116,14 @@ LoadModeChoice LoadModeSaving(const QStringList& entries, const EquipmentCatalog
             *sum = 100;
     }
     LoadModeChoice choice;
-    double saved = 0;
+    choice.Mode = LoadMode::FirstWeaponBelts;
+    double saved = firstWeaponBelts;
     if (firstTwoWeapons <= firstWeaponBelts && firstTwoWeapons <= firstWeaponGrenades) {
         choice.Mode = LoadMode::FirstTwoWeapons;
         saved = firstTwoWeapons;
     } else if (firstWeaponGrenades < firstTwoWeapons && firstWeaponGrenades <= firstWeaponBelts) {
         choice.Mode = LoadMode::FirstWeaponGrenades;
         saved = firstWeaponGrenades;
-    } else {
-        choice.Mode = LoadMode::FirstWeaponBelts;
-        saved = firstWeaponBelts;
     }
     if (saved == 100)
         saved = 0;
