@@ -32,7 +32,7 @@ namespace {
 
 bool StartsWithParentStep(const QString& path, PathStyle style)
 {
-    return path.size() >= 3 && path.at(0) == u'.' && path.at(1) == u'.' && IsSeparator(path.at(2), style);
+    return path.startsWith(u"..") && path.size() >= 3 && IsSeparator(path.at(2), style);
 }
 
 } // namespace
